@@ -1,0 +1,59 @@
+#include "toolkit/number_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+namespace {
+
+void parse_typical_entry(benchmark::State &state) {
+    const QString text = QStringLiteral("-120.5");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::parse_number(text, u"."));
+}
+BENCHMARK(parse_typical_entry);
+
+void parse_typical_entry_system_separator(benchmark::State &state) {
+    const QString text = QStringLiteral("-120.5");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::parse_number(text));
+}
+BENCHMARK(parse_typical_entry_system_separator);
+
+void parse_single_typical_entry(benchmark::State &state) {
+    const QString text = QStringLiteral("8.66E-01");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::parse_single(text, u"."));
+}
+BENCHMARK(parse_single_typical_entry);
+
+void format_scientific_result(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::format_scientific(-1.2094851e-08, u"."));
+}
+BENCHMARK(format_scientific_result);
+
+void format_fixed2_angle(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::format_fixed2(-119.99999, u"."));
+}
+BENCHMARK(format_fixed2_angle);
+
+// A pasted megabyte: a valid fraction of a million digits, and digits spoilt by a last letter.
+void check_megabyte_number(benchmark::State &state) {
+    const QString text = QStringLiteral("0.") + QString(1'000'000, u'7');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::parse_number(text, u"."));
+    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
+}
+BENCHMARK(check_megabyte_number)->Unit(benchmark::kMillisecond);
+
+void check_megabyte_garbage(benchmark::State &state) {
+    const QString text = QString(1'000'000, u'7') + u'x';
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::parse_number(text, u"."));
+    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
+}
+BENCHMARK(check_megabyte_garbage)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "form/form1_definition.h"
+
+#include <array>
+
+namespace form {
+
+namespace {
+
+using K = ControlKind;
+constexpr toolkit::Colour fg = toolkit::system_button_text;
+constexpr toolkit::Colour black = toolkit::rgb_black;
+constexpr toolkit::Colour red = toolkit::rgb_red;
+constexpr toolkit::Colour blue = toolkit::rgb_blue;
+
+// The window definition: every control with its container, twips geometry, caption or
+// default text, tab index, font and colour. Form1 builds itself from this table.
+// clang-format off
+constexpr std::array<ControlDef, 72> controls{{
+    // Entry frames, their fields and their headings.
+    {"Polar_ABC", -1, K::Frame, "", 240, 240, 2535, 2175, "ABC Polar", 6, none, fg},
+    {"mag_a", -1, K::TextBox, "Polar_ABC", 360, 720, 975, 375, "1.0", 8, none, fg},
+    {"ang_a", -1, K::TextBox, "Polar_ABC", 1440, 720, 975, 375, "0.0", 15, none, fg},
+    {"mag_b", -1, K::TextBox, "Polar_ABC", 360, 1200, 975, 375, "1.0", 7, none, fg},
+    {"ang_b", -1, K::TextBox, "Polar_ABC", 1440, 1200, 975, 375, "-120.0", 14, none, fg},
+    {"mag_c", -1, K::TextBox, "Polar_ABC", 360, 1680, 975, 375, "1.0", 9, none, fg},
+    {"ang_c", -1, K::TextBox, "Polar_ABC", 1440, 1680, 975, 375, "120.0", 16, none, fg},
+    {"Label1", -1, K::Label, "Polar_ABC", 360, 360, 1095, 255, "Magnitude", 10, none, fg},
+    {"Label6", -1, K::Label, "Polar_ABC", 1680, 360, 735, 255, "Angle", 17, none, fg},
+    {"Label3", -1, K::Label, "Polar_ABC", 120, 840, 375, 255, "A", 11, none, fg},
+    {"Label4", -1, K::Label, "Polar_ABC", 120, 1320, 375, 255, "B", 12, none, fg},
+    {"Label5", -1, K::Label, "Polar_ABC", 120, 1800, 375, 255, "C", 13, none, fg},
+    {"Rectangular_ABC", -1, K::Frame, "", 2880, 240, 2535, 2175, "ABC Rectangular", 18, none, fg},
+    {"real_a", -1, K::TextBox, "Rectangular_ABC", 360, 720, 975, 375, "1.0", 23, none, fg},
+    {"imag_a", -1, K::TextBox, "Rectangular_ABC", 1440, 720, 975, 375, "1.0", 20, none, fg},
+    {"real_b", -1, K::TextBox, "Rectangular_ABC", 360, 1200, 975, 375, "1.0", 24, none, fg},
+    {"imag_b", -1, K::TextBox, "Rectangular_ABC", 1440, 1200, 975, 375, "1.0", 21, none, fg},
+    {"real_c", -1, K::TextBox, "Rectangular_ABC", 360, 1680, 975, 375, "1.0", 22, none, fg},
+    {"imag_c", -1, K::TextBox, "Rectangular_ABC", 1440, 1680, 975, 375, "1.0", 19, none, fg},
+    {"Label11", -1, K::Label, "Rectangular_ABC", 600, 360, 735, 255, "Real", 29, none, fg},
+    {"Label7", -1, K::Label, "Rectangular_ABC", 1440, 360, 975, 255, "Imaginary", 25, none, fg},
+    {"Label10", -1, K::Label, "Rectangular_ABC", 120, 840, 375, 255, "A", 28, none, fg},
+    {"Label9", -1, K::Label, "Rectangular_ABC", 120, 1320, 375, 255, "B", 27, none, fg},
+    {"Label8", -1, K::Label, "Rectangular_ABC", 120, 1800, 375, 255, "C", 26, none, fg},
+    {"Polar_012", -1, K::Frame, "", 5520, 240, 2535, 2175, "012 Polar", 30, none, fg},
+    {"mag_0", -1, K::TextBox, "Polar_012", 360, 720, 975, 375, "1.0", 35, none, fg},
+    {"ang_0", -1, K::TextBox, "Polar_012", 1440, 720, 975, 375, "0.0", 32, none, fg},
+    {"mag_1", -1, K::TextBox, "Polar_012", 360, 1200, 975, 375, "1.0", 36, none, fg},
+    {"ang_1", -1, K::TextBox, "Polar_012", 1440, 1200, 975, 375, "0.0", 33, none, fg},
+    {"mag_2", -1, K::TextBox, "Polar_012", 360, 1680, 975, 375, "1.0", 34, none, fg},
+    {"ang_2", -1, K::TextBox, "Polar_012", 1440, 1680, 975, 375, "0.0", 31, none, fg},
+    {"Label16", -1, K::Label, "Polar_012", 360, 360, 975, 255, "Magnitude", 41, none, fg},
+    {"Label12", -1, K::Label, "Polar_012", 1680, 360, 735, 255, "Angle", 37, none, fg},
+    {"Label15", -1, K::Label, "Polar_012", 120, 840, 375, 255, "0", 40, none, fg},
+    {"Label14", -1, K::Label, "Polar_012", 120, 1320, 375, 255, "1", 39, none, fg},
+    {"Label13", -1, K::Label, "Polar_012", 120, 1800, 375, 255, "2", 38, none, fg},
+    {"Rectangular_012", -1, K::Frame, "", 8160, 240, 2535, 2175, "012 Rectangular", 42, none, fg},
+    {"real_0", -1, K::TextBox, "Rectangular_012", 360, 720, 975, 375, "1.0", 44, none, fg},
+    {"imag_0", -1, K::TextBox, "Rectangular_012", 1440, 720, 975, 375, "0.0", 47, none, fg},
+    {"real_1", -1, K::TextBox, "Rectangular_012", 360, 1200, 975, 375, "1.0", 43, none, fg},
+    {"imag_1", -1, K::TextBox, "Rectangular_012", 1440, 1200, 975, 375, "0.0", 46, none, fg},
+    {"real_2", -1, K::TextBox, "Rectangular_012", 360, 1680, 975, 375, "1.0", 45, none, fg},
+    {"imag_2", -1, K::TextBox, "Rectangular_012", 1440, 1680, 975, 375, "0.0", 48, none, fg},
+    {"Label17", -1, K::Label, "Rectangular_012", 600, 360, 615, 255, "Real", 49, none, fg},
+    {"Label21", -1, K::Label, "Rectangular_012", 1440, 360, 975, 255, "Imaginary", 53, none, fg},
+    {"Label18", -1, K::Label, "Rectangular_012", 120, 840, 375, 255, "0", 50, none, fg},
+    {"Label19", -1, K::Label, "Rectangular_012", 120, 1320, 375, 255, "1", 51, none, fg},
+    {"Label20", -1, K::Label, "Rectangular_012", 120, 1800, 375, 255, "2", 52, none, fg},
+    // The CONVERT buttons and Clear Screen.
+    {"Frame1", -1, K::Frame, "", 240, 2520, 10455, 735, "", 54, default_font, fg},
+    {"Convert", 0, K::Button, "Frame1", 360, 240, 2055, 375, "CONVERT", 56, default_font, fg},
+    {"Convert", 1, K::Button, "Frame1", 3000, 240, 2055, 375, "CONVERT", 57, default_font, fg},
+    {"Convert", 2, K::Button, "Frame1", 5640, 240, 2055, 375, "CONVERT", 58, default_font, fg},
+    {"Convert", 3, K::Button, "Frame1", 8280, 240, 2055, 375, "CONVERT", 59, default_font, fg},
+    {"CLEAR", -1, K::Button, "", 10920, 120, 1455, 735, "Clear Screen", 55, none, fg},
+    // The case memory.
+    {"Option1", 1, K::Option, "", 11520, 2880, 615, 255, "1", 60, default_font | disabled, fg},
+    {"Option1", 2, K::Option, "", 11520, 3240, 615, 255, "2", 61, default_font | disabled, fg},
+    {"Option1", 3, K::Option, "", 11520, 3600, 615, 255, "3", 62, default_font | disabled, fg},
+    {"Option1", 4, K::Option, "", 11520, 3960, 615, 255, "4", 63, default_font | disabled, fg},
+    {"Option1", 5, K::Option, "", 11520, 4320, 615, 255, "5", 64, default_font | disabled, fg},
+    {"Option1", 6, K::Option, "", 11520, 4680, 615, 255, "6", 65, default_font | disabled, fg},
+    {"Option1", 7, K::Option, "", 11520, 5040, 615, 255, "7", 66, default_font | disabled, fg},
+    {"Option1", 8, K::Option, "", 11520, 5400, 615, 255, "8", 67, default_font | disabled, fg},
+    {"Option1", 9, K::Option, "", 11520, 5760, 615, 255, "9", 68, default_font | disabled, fg},
+    {"Option1", 10, K::Option, "", 11520, 6120, 615, 255, "10", 69, default_font | disabled, fg},
+    {"Label2", -1, K::Label, "", 11040, 1080, 1335, 1575, "Click Option Button to View a Case Autosaved in Wraparound Memory", 70, centred | wraps, fg},
+    // The plot labels; activate_labels places them.
+    {"Letter_A", -1, K::Label, "", 1080, 3720, 135, 375, "A", 3, bold, black},
+    {"Letter_B", -1, K::Label, "", 1320, 3720, 135, 375, "B", 4, bold, red},
+    {"Letter_C", -1, K::Label, "", 1560, 3720, 135, 375, "C", 5, bold, blue},
+    {"Positive_label", -1, K::Label, "", 3360, 3720, 1815, 255, "Positive Sequence", 0, centred, fg},
+    {"Negative_label", -1, K::Label, "", 6600, 3720, 1935, 255, "Negative Sequence", 1, centred, fg},
+    {"Zero_label", -1, K::Label, "", 9360, 3720, 1455, 255, "Zero Sequence", 2, centred, fg},
+    {"Label22", -1, K::Label, "", 120, 6480, 10695, 375, "Note - the lengths of phasors in the plots are scaled so that the longest of A, B, C has 1pu radius", 71, none, fg},
+}};
+
+// The box around the entry groups; Line1 is also the top edge of the plot area.
+constexpr std::array<LineDef, 4> lines{{
+    {"Line1", 120, 3360, 10800, 3360},
+    {"Line2", 120, 3360, 120, 120},
+    {"Line3", 10800, 3360, 10800, 120},
+    {"Line4", 120, 120, 10800, 120},
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const ControlDef> control_definitions() { return controls; }
+std::span<const LineDef> line_definitions() { return lines; }
+
+} // namespace form

@@ -1,0 +1,137 @@
+#include "toolkit/canvas.h"
+
+#include "toolkit/twips.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace toolkit {
+
+namespace {
+
+struct Bounds {
+    float left, top, right, bottom;
+};
+
+Bounds bounds_of(const DrawOp &op)
+{
+    // The pen width (in twips) around the geometry, generously.
+    const float pad = static_cast<float>(op.width * twips_per_px);
+    switch (op.kind) {
+    case DrawOp::Kind::Circle:
+        return {op.x - op.r - pad, op.y - op.r - pad, op.x + op.r + pad, op.y + op.r + pad};
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Line:
+        break;
+    }
+    return {std::min(op.x1, op.x2) - pad, std::min(op.y1, op.y2) - pad,
+            std::max(op.x1, op.x2) + pad, std::max(op.y1, op.y2) + pad};
+}
+
+// Inside the filled interior of a box: the outline itself is drawn on top again.
+bool covered_by(const DrawOp &op, const DrawOp &box)
+{
+    const Bounds b = bounds_of(op);
+    const float inset = static_cast<float>(box.width * twips_per_px);
+    return b.left >= std::min(box.x1, box.x2) + inset && b.right <= std::max(box.x1, box.x2) - inset &&
+           b.top >= std::min(box.y1, box.y2) + inset && b.bottom <= std::max(box.y1, box.y2) - inset;
+}
+
+Qt::PenStyle pen_style(int draw_style)
+{
+    switch (draw_style) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+} // namespace
+
+void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<Colour> color)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.color = color;
+    record(op);
+}
+
+void Canvas::Box(float x1, float y1, float x2, float y2)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Box;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    record(op);
+}
+
+void Canvas::Circle(float x, float y, float r)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Circle;
+    op.x = x, op.y = y, op.r = r;
+    record(op);
+}
+
+void Canvas::record(const DrawOp &incoming)
+{
+    DrawOp op = incoming;
+    op.style = DrawStyle;
+    op.width = DrawWidth;
+    op.filled = FillStyle == 0;
+    op.fill_color = FillColor;
+    last_call_.push_back(op);
+
+    // Keep the retained list small: an opaque filled box hides what lies inside it,
+    // and an exact repeat of an earlier operation paints the same pixels over it.
+    const bool opaque_box = op.kind == DrawOp::Kind::Box && op.filled;
+    std::erase_if(display_, [&](const DrawOp &old) {
+        return (opaque_box && covered_by(old, op)) || (old == op && old.width == 1);
+    });
+    display_.push_back(op);
+    if (on_change)
+        on_change();
+}
+
+void Canvas::paint(QPainter &painter, const QPalette &palette) const
+{
+    painter.save();
+    for (const DrawOp &op : display_) {
+        QPen pen(to_qcolor(op.color.value_or(ForeColor), palette));
+        pen.setWidthF(op.width);
+        pen.setStyle(pen_style(op.style));
+        pen.setCapStyle(op.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+        painter.setPen(pen);
+        painter.setBrush(op.filled ? QBrush(to_qcolor(op.fill_color, palette)) : QBrush());
+        // One-pixel outlines stay crisp; the wide phasor lines are smoothed.
+        painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
+        switch (op.kind) {
+        case DrawOp::Kind::Box: {
+            const QRect r = QRect(QPoint(twips_to_px(std::min(op.x1, op.x2)), twips_to_px(std::min(op.y1, op.y2))),
+                                  QPoint(twips_to_px(std::max(op.x1, op.x2)), twips_to_px(std::max(op.y1, op.y2))));
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            break;
+        }
+        case DrawOp::Kind::Circle: {
+            const int cx = twips_to_px(op.x);
+            const int cy = twips_to_px(op.y);
+            const int r = twips_to_px(op.r);
+            painter.drawEllipse(QPoint(cx, cy), r, r);
+            break;
+        }
+        case DrawOp::Kind::Line:
+            painter.drawLine(twips_point(op.x1, op.y1), twips_point(op.x2, op.y2));
+            break;
+        }
+    }
+    painter.restore();
+}
+
+} // namespace toolkit

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "toolkit/palette.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QPalette;
+
+namespace toolkit {
+
+// One drawing operation, in the form's twips.
+struct DrawOp {
+    enum class Kind { Box, Circle, Line };
+    Kind kind = Kind::Line;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Box and Line: corners or ends
+    float x = 0, y = 0, r = 0;            // Circle: centre and radius
+    int style = 0;                        // DrawStyle: 0 solid, 2 dotted
+    int width = 1;                        // DrawWidth in pixels
+    bool filled = false;                  // FillStyle 0 (solid) at the time of drawing
+    Colour fill_color = 0;
+    std::optional<Colour> color;          // none: the form's foreground colour
+
+    bool operator==(const DrawOp &) const = default;
+};
+
+// The drawing surface of a form. The setters keep the drawing state between calls,
+// as a form does; every Line, Box and Circle is recorded in a retained display list
+// that paint() replays, so the picture survives covering and repaints at any
+// device-pixel ratio without running the drawing code again.
+class Canvas {
+public:
+    // Toolkit defaults, in force until a program sets them.
+    int DrawStyle = 0;
+    int DrawWidth = 1;
+    int FillStyle = 1; // 1 = transparent
+    Colour FillColor = rgb_black;
+    Colour ForeColor = system_button_text;
+
+    void Line(float x1, float y1, float x2, float y2, std::optional<Colour> color = std::nullopt);
+    void Box(float x1, float y1, float x2, float y2); // Line with the box option, no colour
+    void Circle(float x, float y, float r);
+
+    // Starts a new "last call" record; the retained list is not affected.
+    void begin_call() { last_call_.clear(); }
+    const std::vector<DrawOp> &last_call() const { return last_call_; }
+    const std::vector<DrawOp> &display_list() const { return display_; }
+
+    void paint(QPainter &painter, const QPalette &palette) const;
+
+    // Called after every recorded operation, so the owner can schedule a repaint.
+    std::function<void()> on_change;
+
+private:
+    void record(const DrawOp &op);
+
+    std::vector<DrawOp> display_;
+    std::vector<DrawOp> last_call_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,209 @@
+#include "toolkit/number_text.h"
+
+#include <QLocale>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace toolkit {
+
+namespace {
+
+// An entry that passed the grammar, rewritten for std::from_chars: ASCII, '.' as the
+// separator, no '+'. `order` says on which side of 1 the value lies (value >= 1 exactly when
+// order > 0), which tells an overflow from an underflow when from_chars reports either.
+struct ScannedNumber {
+    std::string ascii;
+    std::int64_t order = 0;
+};
+
+// Exponents are capped here while scanning; far beyond any finite double either way.
+constexpr std::int64_t exponent_cap = 1'000'000'000'000'000;
+
+bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
+bool is_digit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Checks the grammar in one pass over the text; each character is looked at once.
+std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
+    const qsizetype end = text.size();
+    qsizetype pos = 0;
+    while (pos < end && is_blank(text[pos]))
+        ++pos;
+
+    ScannedNumber out;
+    out.ascii.reserve(static_cast<std::size_t>(end - pos));
+    if (pos < end && (text[pos] == u'+' || text[pos] == u'-')) {
+        if (text[pos] == u'-')
+            out.ascii.push_back('-');
+        ++pos;
+    }
+
+    bool seen_separator = false;
+    bool seen_digit = false;
+    bool seen_nonzero = false;
+    std::int64_t significant_integer_digits = 0;
+    std::int64_t leading_fraction_zeros = 0;
+    while (pos < end) {
+        const QChar c = text[pos];
+        if (is_digit(c)) {
+            seen_digit = true;
+            if (c != u'0')
+                seen_nonzero = true;
+            if (!seen_separator && seen_nonzero)
+                ++significant_integer_digits;
+            else if (seen_separator && !seen_nonzero)
+                ++leading_fraction_zeros;
+            out.ascii.push_back(static_cast<char>(c.unicode()));
+            ++pos;
+        } else if (!seen_separator && !separator.isEmpty() &&
+                   text.sliced(pos).startsWith(separator)) {
+            seen_separator = true;
+            out.ascii.push_back('.');
+            pos += separator.size();
+        } else {
+            break;
+        }
+    }
+    if (!seen_digit)
+        return std::nullopt;
+
+    std::int64_t exponent = 0;
+    if (pos < end && (text[pos] == u'e' || text[pos] == u'E')) {
+        out.ascii.push_back('e');
+        ++pos;
+        bool negative_exponent = false;
+        if (pos < end && (text[pos] == u'+' || text[pos] == u'-')) {
+            negative_exponent = text[pos] == u'-';
+            out.ascii.push_back(static_cast<char>(text[pos].unicode()));
+            ++pos;
+        }
+        const qsizetype first_exponent_digit = pos;
+        while (pos < end && is_digit(text[pos])) {
+            if (exponent < exponent_cap)
+                exponent = exponent * 10 + (text[pos].unicode() - u'0');
+            out.ascii.push_back(static_cast<char>(text[pos].unicode()));
+            ++pos;
+        }
+        if (pos == first_exponent_digit)
+            return std::nullopt;
+        if (negative_exponent)
+            exponent = -exponent;
+    }
+
+    while (pos < end && is_blank(text[pos]))
+        ++pos;
+    if (pos != end)
+        return std::nullopt;
+
+    out.order = (significant_integer_digits > 0 ? significant_integer_digits
+                                                : -leading_fraction_zeros) +
+                exponent;
+    return out;
+}
+
+// Correctly rounded conversion; nothing on overflow, a signed zero on underflow.
+// libstdc++ reports an underflow to zero as result_out_of_range and leaves the value unset,
+// so the zero is made here.
+template <typename Real> std::optional<Real> convert(const ScannedNumber &number) {
+    const char *first = number.ascii.data();
+    const char *last = first + number.ascii.size();
+    Real value{};
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ptr != last)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        if (number.order > 0)
+            return std::nullopt;
+        return number.ascii.front() == '-' ? -Real(0) : Real(0);
+    }
+    if (ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+// Below this magnitude a double cannot come from a text beyond the single range, so the
+// exact single-precision check is only needed above it.
+constexpr double near_single_limit = 3.4e38;
+
+// Writes to_chars output into a QString with 'E' and the given separator; drops the sign of a
+// displayed zero (-0.004 shows as 0.00).
+QString localise(const char *first, const char *last, QStringView separator) {
+    bool shows_nonzero = false;
+    for (const char *p = first; p != last && *p != 'e'; ++p)
+        shows_nonzero = shows_nonzero || (*p >= '1' && *p <= '9');
+    if (!shows_nonzero && *first == '-')
+        ++first;
+
+    QString text;
+    text.reserve(static_cast<qsizetype>(last - first) + separator.size());
+    for (const char *p = first; p != last; ++p) {
+        if (*p == '.')
+            text.append(separator);
+        else if (*p == 'e')
+            text.append(u'E');
+        else
+            text.append(QLatin1Char(*p));
+    }
+    return text;
+}
+
+QString format(double value, std::chars_format style, QStringView separator) {
+    if (!std::isfinite(value))
+        return {};
+    // Fixed notation of the largest double needs 309 integer digits.
+    std::array<char, 400> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, 2);
+    if (result.ec != std::errc())
+        return {};
+    return localise(buffer.data(), result.ptr, separator);
+}
+
+} // namespace
+
+QString decimal_separator() { return QLocale::system().decimalPoint(); }
+
+std::optional<double> parse_number(QStringView text, QStringView separator) {
+    const auto scanned = scan(text, separator);
+    if (!scanned)
+        return std::nullopt;
+    const auto value = convert<double>(*scanned);
+    // The range check converts the text itself to single: going through the double would
+    // round twice and misjudge texts just below the limit.
+    if (value && std::abs(*value) >= near_single_limit && !convert<float>(*scanned))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parse_number(QStringView text) {
+    return parse_number(text, decimal_separator());
+}
+
+std::optional<float> parse_single(QStringView text, QStringView separator) {
+    const auto scanned = scan(text, separator);
+    if (!scanned)
+        return std::nullopt;
+    return convert<float>(*scanned);
+}
+
+std::optional<float> parse_single(QStringView text) {
+    return parse_single(text, decimal_separator());
+}
+
+QString format_scientific(double value, QStringView separator) {
+    return format(value, std::chars_format::scientific, separator);
+}
+
+QString format_scientific(double value) { return format_scientific(value, decimal_separator()); }
+
+QString format_fixed2(double value, QStringView separator) {
+    return format(value, std::chars_format::fixed, separator);
+}
+
+QString format_fixed2(double value) { return format_fixed2(value, decimal_separator()); }
+
+} // namespace toolkit

@@ -1,0 +1,49 @@
+#pragma once
+
+// The one place where entry texts become numbers and results become texts.
+//
+// Reading: an entry is optional blanks (spaces or tabs), an optional + or -, decimal digits
+// (ASCII 0-9) with at most one decimal separator and at least one digit, an optional exponent
+// (E or e, an optional sign, at least one digit), optional blanks, and nothing else. An entry
+// whose value lies beyond the single-precision range (above about 3.4028235E+38 in magnitude)
+// is no number. Values too small for single precision are numbers: they read as zero or a
+// subnormal in single precision.
+//
+// Writing: "scientific" gives two decimals and a signed exponent of at least two digits
+// (1.00E+00, -5.00E-01, 1.00E+100); "0.00" gives two decimals and no digit grouping
+// (-120.00). Both round the exact binary value to nearest, ties to even, and a displayed zero
+// never carries a minus sign. Every text they write for a finite value within the single
+// range reads back as a number.
+//
+// Each function takes the decimal separator explicitly, or uses decimal_separator() in its
+// convenience overload. Nothing here depends on the C library's locale.
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace toolkit {
+
+// The decimal separator of the user's number settings (QLocale::system()).
+QString decimal_separator();
+
+// The correctly rounded double value of an entry, or nothing if the text is no number.
+std::optional<double> parse_number(QStringView text, QStringView separator);
+std::optional<double> parse_number(QStringView text);
+
+// The entry's value rounded straight from the text to single precision (not through double).
+// Accepts exactly the texts that parse_number accepts.
+std::optional<float> parse_single(QStringView text, QStringView separator);
+std::optional<float> parse_single(QStringView text);
+
+// The format "scientific". Gives an empty text for infinities and NaN, which callers never
+// pass.
+QString format_scientific(double value, QStringView separator);
+QString format_scientific(double value);
+
+// The format "0.00". Gives an empty text for infinities and NaN, which callers never pass.
+QString format_fixed2(double value, QStringView separator);
+QString format_fixed2(double value);
+
+} // namespace toolkit

@@ -1,0 +1,119 @@
+#include "tools/replay_session.h"
+
+#include "form/form1.h"
+#include "tools/replay_json.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tools {
+
+namespace {
+
+// Lets posted events (repaints, focus changes) settle, as a running event loop would.
+void settle() { QApplication::processEvents(); }
+
+bool parse_index(const QString &word, int low, int high, int &index)
+{
+    bool ok = false;
+    index = word.toInt(&ok);
+    return ok && index >= low && index <= high && word == QString::number(index);
+}
+
+} // namespace
+
+QString ReplaySession::run_line(const QString &line)
+{
+    const QString command = line.section(QLatin1Char(' '), 0, 0);
+    const QString rest = line.indexOf(QLatin1Char(' ')) < 0 ? QString() : line.mid(line.indexOf(QLatin1Char(' ')) + 1);
+    const QStringList words = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (command == QLatin1String("set"))
+        return set(rest);
+    if (command == QLatin1String("click"))
+        return click(words);
+    if (command == QLatin1String("key"))
+        return key(words);
+    if (command == QLatin1String("dump") || command == QLatin1String("ops")) {
+        if (!words.isEmpty())
+            return command + QStringLiteral(" takes no argument");
+        settle();
+        out_(command == QLatin1String("dump") ? dump_json(form_) : ops_json(form_));
+        return {};
+    }
+    if (command == QLatin1String("grab"))
+        return grab(rest);
+    if (command.isEmpty())
+        return QStringLiteral("empty line");
+    return QStringLiteral("unknown command '%1'").arg(command);
+}
+
+QString ReplaySession::set(const QString &arguments)
+{
+    const qsizetype space = arguments.indexOf(QLatin1Char(' '));
+    const QString name = space < 0 ? arguments : arguments.left(space);
+    const QString text = space < 0 ? QString() : arguments.mid(space + 1);
+    for (toolkit::TextBox *field : form_.all_fields()) {
+        if (field->widget()->objectName() == name) {
+            field->setText(text);
+            return {};
+        }
+    }
+    return name.isEmpty() ? QStringLiteral("set needs a field name") : QStringLiteral("no field named '%1'").arg(name);
+}
+
+QString ReplaySession::click(const QStringList &words)
+{
+    QWidget *target = nullptr;
+    int index = 0;
+    if (words.size() == 1 && words[0] == QLatin1String("CLEAR")) {
+        target = form_.CLEAR;
+    } else if (words.size() == 2 && words[0] == QLatin1String("Convert") && parse_index(words[1], 0, 3, index)) {
+        target = form_.Convert[static_cast<std::size_t>(index)];
+    } else if (words.size() == 2 && words[0] == QLatin1String("Option1") && parse_index(words[1], 1, 10, index)) {
+        target = form_.Option1[static_cast<std::size_t>(index)].widget();
+    } else {
+        return QStringLiteral("click takes CLEAR, Convert 0-3 or Option1 1-10");
+    }
+    // A real press and release at the control's centre: a disabled control ignores it.
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+    settle();
+    return {};
+}
+
+QString ReplaySession::key(const QStringList &words)
+{
+    static const QList<std::pair<QString, Qt::Key>> keys{
+        {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("Backtab"), Qt::Key_Backtab},
+        {QStringLiteral("Space"), Qt::Key_Space},
+        {QStringLiteral("Return"), Qt::Key_Return},
+    };
+    if (words.size() != 1)
+        return QStringLiteral("key takes one of Tab, Backtab, Space, Return");
+    for (const auto &[name, code] : keys) {
+        if (words[0] != name)
+            continue;
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &form_, code,
+                        code == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        settle();
+        return {};
+    }
+    return QStringLiteral("unknown key '%1'").arg(words[0]);
+}
+
+QString ReplaySession::grab(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("grab needs a file name");
+    settle();
+    if (!form_.grab().save(path, "PNG"))
+        return QStringLiteral("cannot write '%1'").arg(path);
+    return {};
+}
+
+} // namespace tools

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Form1;
+
+namespace tools {
+
+// Runs the driver's commands, one line each, against a shown Form1. Answers go to out;
+// a bad line stops the session with a message naming its number.
+class ReplaySession {
+public:
+    using Writer = std::function<void(const QString &)>;
+
+    ReplaySession(Form1 &form, Writer out) : form_(form), out_(std::move(out)) {}
+
+    // Runs one line; returns an empty text, or the problem with it (nothing was done).
+    QString run_line(const QString &line);
+
+private:
+    QString set(const QString &arguments);
+    QString click(const QStringList &words);
+    QString key(const QStringList &words);
+    QString grab(const QString &path);
+
+    Form1 &form_;
+    Writer out_;
+};
+
+} // namespace tools
