@@ -39,21 +39,30 @@ void format_fixed2_angle(benchmark::State &state) {
 }
 BENCHMARK(format_fixed2_angle);
 
-// A pasted megabyte: a valid fraction of a million digits, and digits spoilt by a last letter.
-void check_megabyte_number(benchmark::State &state) {
-    const QString text = QStringLiteral("0.") + QString(1'000'000, u'7');
+// Pasted texts of a million characters and around it, to show the check is linear: a valid
+// fraction of that many digits, and digits spoilt by a last letter.
+void check_long_number(benchmark::State &state) {
+    const QString text = QStringLiteral("0.") + QString(state.range(0), u'7');
     for (auto _ : state)
         benchmark::DoNotOptimize(toolkit::parse_number(text, u"."));
     state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
 }
-BENCHMARK(check_megabyte_number)->Unit(benchmark::kMillisecond);
+BENCHMARK(check_long_number)
+    ->Arg(250'000)
+    ->Arg(1'000'000)
+    ->Arg(4'000'000)
+    ->Unit(benchmark::kMillisecond);
 
-void check_megabyte_garbage(benchmark::State &state) {
-    const QString text = QString(1'000'000, u'7') + u'x';
+void check_long_garbage(benchmark::State &state) {
+    const QString text = QString(state.range(0), u'7') + u'x';
     for (auto _ : state)
         benchmark::DoNotOptimize(toolkit::parse_number(text, u"."));
     state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
 }
-BENCHMARK(check_megabyte_garbage)->Unit(benchmark::kMillisecond);
+BENCHMARK(check_long_garbage)
+    ->Arg(250'000)
+    ->Arg(1'000'000)
+    ->Arg(4'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

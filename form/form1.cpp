@@ -154,6 +154,7 @@ void Form1::create_controls()
     for (const form::LineDef &def : form::line_definitions())
         *line_members[n++] = &add_line({def.x1, def.y1, def.x2, def.y2});
 
+    describe_for_screen_readers();
     mag_b.widget()->setFocus();
 }
 

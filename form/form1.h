@@ -75,6 +75,7 @@ public:
 
 private:
     void create_controls();
+    void describe_for_screen_readers();
     // The steps of the Convert command.
     void read_group(int Index);
     void convert_group(int Index);

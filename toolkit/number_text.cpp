@@ -24,8 +24,12 @@ struct ScannedNumber {
 // Exponents are capped here while scanning; far beyond any finite double either way.
 constexpr std::int64_t exponent_cap = 1'000'000'000'000'000;
 
-bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
-bool is_digit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool is_blank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool is_digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Checks the grammar in one pass over the text; each character is looked at once.
 std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
@@ -99,9 +103,9 @@ std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
     if (pos != end)
         return std::nullopt;
 
-    out.order = (significant_integer_digits > 0 ? significant_integer_digits
-                                                : -leading_fraction_zeros) +
-                exponent;
+    out.order =
+        (significant_integer_digits > 0 ? significant_integer_digits : -leading_fraction_zeros) +
+        exponent;
     return out;
 }
 
@@ -165,7 +169,9 @@ QString format(double value, std::chars_format style, QStringView separator) {
 
 } // namespace
 
-QString decimal_separator() { return QLocale::system().decimalPoint(); }
+QString decimal_separator() {
+    return QLocale::system().decimalPoint();
+}
 
 std::optional<double> parse_number(QStringView text, QStringView separator) {
     const auto scanned = scan(text, separator);
@@ -198,12 +204,16 @@ QString format_scientific(double value, QStringView separator) {
     return format(value, std::chars_format::scientific, separator);
 }
 
-QString format_scientific(double value) { return format_scientific(value, decimal_separator()); }
+QString format_scientific(double value) {
+    return format_scientific(value, decimal_separator());
+}
 
 QString format_fixed2(double value, QStringView separator) {
     return format(value, std::chars_format::fixed, separator);
 }
 
-QString format_fixed2(double value) { return format_fixed2(value, decimal_separator()); }
+QString format_fixed2(double value) {
+    return format_fixed2(value, decimal_separator());
+}
 
 } // namespace toolkit

@@ -52,8 +52,8 @@ TEST(NumberTextFormat, fixed2_gives_two_decimals_without_grouping) {
         {-179.999, u"-180.00"},
         {1234567.891, u"1234567.89"},
         {1e20, u"100000000000000000000.00"},
-        {0.125, u"0.12"}, // an exact tie rounds to even
-        {2.675, u"2.67"}, // the double lies just below 2.675
+        {0.125, u"0.12"},   // an exact tie rounds to even
+        {2.675, u"2.67"},   // the double lies just below 2.675
         {-0.005, u"-0.01"}, // the double lies just beyond -0.005
         // a displayed zero carries no minus sign
         {-0.0, u"0.00"},
@@ -73,9 +73,9 @@ TEST(NumberTextFormat, results_carry_the_given_separator) {
 }
 
 TEST(NumberTextFormat, non_finite_values_give_an_empty_text) {
-    for (const double value : {std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         SCOPED_TRACE(value);
         EXPECT_TRUE(toolkit::format_scientific(value, u".").isEmpty());
         EXPECT_TRUE(toolkit::format_fixed2(value, u".").isEmpty());
@@ -85,7 +85,8 @@ TEST(NumberTextFormat, non_finite_values_give_an_empty_text) {
 // Every finite value within the single range formats to a text that reads back as a number,
 // within the rounding of the display.
 void expect_reads_back(double value, QStringView separator) {
-    SCOPED_TRACE(testing::Message() << value << " with separator " << separator.toString().toStdString());
+    SCOPED_TRACE(testing::Message()
+                 << value << " with separator " << separator.toString().toStdString());
     const QString scientific = toolkit::format_scientific(value, separator);
     const auto from_scientific = toolkit::parse_number(scientific, separator);
     ASSERT_TRUE(from_scientific) << scientific.toStdString();
@@ -123,9 +124,9 @@ TEST(NumberTextFormat, formatted_results_read_back) {
         std::uniform_real_distribution<double> angle(-180.0, 180.0);
         for (int drawn = 0; drawn < 1000; ++drawn)
             expect_reads_back(angle(random), separator);
-        for (const double edge : {0.0, -0.0, double(FLT_MAX), -double(FLT_MAX),
-                                  std::nextafter(double(FLT_MAX), 0.0),
-                                  std::numeric_limits<double>::denorm_min()})
+        for (const double edge :
+             {0.0, -0.0, double(FLT_MAX), -double(FLT_MAX), std::nextafter(double(FLT_MAX), 0.0),
+              std::numeric_limits<double>::denorm_min()})
             expect_reads_back(edge, separator);
     }
 }

@@ -17,7 +17,9 @@ namespace {
 constexpr std::u16string_view point = u".";
 constexpr std::u16string_view comma = u",";
 
-QStringView view(std::u16string_view text) { return {text.data(), qsizetype(text.size())}; }
+QStringView view(std::u16string_view text) {
+    return {text.data(), qsizetype(text.size())};
+}
 
 // A readable trace of a text that may hold NULs and other invisible characters.
 std::string describe(std::u16string_view text) {
@@ -239,10 +241,8 @@ TEST(NumberTextParse, long_texts_are_read_whole) {
         std::u16string text;
         double value;
     } rows[] = {
-        {u"0." + digits, 1.0 / 3.0},
-        {u"1" + zeros + u"e-100000", 1.0},
-        {u"0." + zeros + u"1e100001", 1.0},
-        {u"0." + zeros + u"1e-5", 0.0},
+        {u"0." + digits, 1.0 / 3.0},        {u"1" + zeros + u"e-100000", 1.0},
+        {u"0." + zeros + u"1e100001", 1.0}, {u"0." + zeros + u"1e-5", 0.0},
         {u"0." + zeros + u"1e50", 0.0}, // an underflow despite the positive exponent
         {blanks + u"5" + blanks, 5.0},
     };

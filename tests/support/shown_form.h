@@ -1,0 +1,55 @@
+#pragma once
+
+// A fresh, shown Form1 for one GUI test: it holds all state, so no reset is needed.
+#include "form/form1.h"
+#include "toolkit/application.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_support {
+
+inline std::unique_ptr<Form1> shown_form()
+{
+    static const bool styled = [] {
+        toolkit::setup_application(*qApp);
+        return true;
+    }();
+    (void)styled;
+    auto form = std::make_unique<Form1>();
+    form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    (void)QTest::qWaitForWindowActive(form.get(), 1000);
+    return form;
+}
+
+// A real click at the centre of a control, through Qt's event system.
+inline void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    QApplication::processEvents();
+}
+
+inline QLineEdit *field(Form1 &form, const char *name) { return form.findChild<QLineEdit *>(QLatin1String(name)); }
+
+// Types into a field as a user would: select all, then the keys.
+inline void type_into(Form1 &form, const char *name, const QString &text)
+{
+    QLineEdit *edit = field(form, name);
+    edit->selectAll();
+    edit->setFocus();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+} // namespace testing_support
