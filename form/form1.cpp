@@ -185,6 +185,6 @@ std::array<toolkit::TextBox *, 6> Form1::group_fields(int index)
 {
     std::array<toolkit::TextBox *, 6> fields{};
     const auto all = all_fields();
-    std::copy_n(all.begin() + 6 * index, 6, fields.begin());
+    std::copy_n(all.begin() + std::ptrdiff_t{6} * index, 6, fields.begin());
     return fields;
 }
