@@ -101,9 +101,12 @@ void Form1::create_controls()
             widget = label;
             break;
         }
-        case form::ControlKind::Button:
-            widget = new QPushButton(caption_of(def), parent);
+        case form::ControlKind::Button: {
+            auto *button = new QPushButton(caption_of(def), parent);
+            button->setAutoDefault(true); // Return presses the focused button
+            widget = button;
             break;
+        }
         case form::ControlKind::Option:
             widget = new QRadioButton(caption_of(def), parent);
             break;

@@ -1,0 +1,122 @@
+// The retained display list: what is recorded, with which state, and what is dropped.
+#include "toolkit/canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using toolkit::Canvas;
+using toolkit::DrawOp;
+
+TEST(Canvas, operations_carry_the_drawing_state_of_their_moment)
+{
+    Canvas c;
+    c.Box(0, 0, 100, 100); // toolkit defaults: solid 1-px pen, transparent fill
+    c.DrawStyle = 2;
+    c.DrawWidth = 2;
+    c.FillStyle = 0;
+    c.FillColor = toolkit::QBColor(15);
+    c.Circle(50, 50, 10);
+    c.Line(1, 2, 3, 4, toolkit::QBColor(12));
+
+    ASSERT_EQ(c.last_call().size(), 3u);
+    const DrawOp &box = c.last_call()[0];
+    EXPECT_EQ(box.kind, DrawOp::Kind::Box);
+    EXPECT_FALSE(box.filled);
+    EXPECT_EQ(box.style, 0);
+    EXPECT_EQ(box.width, 1);
+    EXPECT_FALSE(box.color.has_value());
+    const DrawOp &circle = c.last_call()[1];
+    EXPECT_TRUE(circle.filled);
+    EXPECT_EQ(circle.fill_color, 0x00FFFFFFu);
+    EXPECT_EQ(circle.style, 2);
+    EXPECT_EQ(c.last_call()[2].color, std::optional<toolkit::Colour>(0x000000FFu));
+}
+
+TEST(Canvas, begin_call_starts_a_new_record_but_keeps_the_picture)
+{
+    Canvas c;
+    c.Line(0, 0, 10, 10);
+    c.begin_call();
+    EXPECT_TRUE(c.last_call().empty());
+    EXPECT_EQ(c.display_list().size(), 1u);
+}
+
+struct PruneCase {
+    const char *name;
+    DrawOp earlier;
+    bool dropped;
+};
+
+DrawOp line(float x1, float y1, float x2, float y2, int width = 2)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.width = width;
+    return op;
+}
+
+DrawOp circle(float x, float y, float r)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Circle;
+    op.x = x, op.y = y, op.r = r;
+    return op;
+}
+
+class CanvasFilledBox : public testing::TestWithParam<PruneCase> {};
+
+// A solid filled box from (1000, 1000) to (5000, 5000) hides what lies wholly inside it.
+TEST_P(CanvasFilledBox, drops_exactly_what_it_hides)
+{
+    const PruneCase &p = GetParam();
+    Canvas c;
+    c.DrawWidth = p.earlier.width;
+    if (p.earlier.kind == DrawOp::Kind::Line)
+        c.Line(p.earlier.x1, p.earlier.y1, p.earlier.x2, p.earlier.y2, 0);
+    else
+        c.Circle(p.earlier.x, p.earlier.y, p.earlier.r);
+    c.DrawWidth = 1;
+    c.FillStyle = 0;
+    c.Box(1000, 1000, 5000, 5000);
+    EXPECT_EQ(c.display_list().size(), p.dropped ? 1u : 2u);
+    EXPECT_EQ(c.display_list().back().kind, DrawOp::Kind::Box);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CanvasFilledBox,
+    testing::Values(PruneCase{"line_inside", line(2000, 2000, 3000, 3000), true},
+                    PruneCase{"circle_inside", circle(3000, 3000, 1000), true},
+                    PruneCase{"line_crossing_the_edge", line(2000, 2000, 6000, 3000), false},
+                    PruneCase{"circle_crossing_the_edge", circle(3000, 3000, 2500), false},
+                    PruneCase{"line_on_the_outline", line(1000, 2000, 1000, 3000), false},
+                    PruneCase{"line_outside", line(6000, 6000, 7000, 7000), false}),
+    [](const testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.name); });
+
+TEST(Canvas, a_transparent_box_hides_nothing)
+{
+    Canvas c;
+    c.Line(2000, 2000, 3000, 3000);
+    c.Box(1000, 1000, 5000, 5000);
+    EXPECT_EQ(c.display_list().size(), 2u);
+}
+
+TEST(Canvas, repeating_a_one_pixel_operation_keeps_one_copy)
+{
+    // Erasing with a transparent box again and again must not grow the picture.
+    Canvas c;
+    for (int i = 0; i < 100; ++i)
+        c.Box(120, 3360, 10800, 6295);
+    EXPECT_EQ(c.display_list().size(), 1u);
+}
+
+TEST(Canvas, repeated_wide_lines_are_kept_because_their_smoothed_edges_add_up)
+{
+    Canvas c;
+    c.DrawWidth = 2;
+    c.Line(0, 0, 100, 100);
+    c.Line(0, 0, 100, 100);
+    EXPECT_EQ(c.display_list().size(), 2u);
+}
+
+} // namespace
