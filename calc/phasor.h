@@ -27,6 +27,7 @@ void rect_to_polar(Real real, Imag imag, Mag &mag, Ang &ang) {
     if (q < 0) {
         store(ang, -static_cast<double>(ang));
     }
+    // Strict and absolute, whatever the magnitude.
     if (!(std::abs(p) > 0.000001)) {
         return;
     }

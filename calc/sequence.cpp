@@ -9,7 +9,9 @@ namespace {
 
 // The operator a turns a phasor by a third of a turn. It is applied by adding to the angle
 // and converting back to rectangular form, never by complex multiplication.
-double third_of_turn(const PhasorState &s) { return (2 * s.pi) / 3; }
+double third_of_turn(const PhasorState &s) {
+    return (2 * s.pi) / 3;
+}
 
 } // namespace
 

@@ -37,11 +37,17 @@ constexpr float to_single(double value) {
 }
 
 // Writes into a variable of either kind, rounding to the variable's precision.
-constexpr void store(double &variable, double value) { variable = value; }
-constexpr void store(float &variable, double value) { variable = to_single(value); }
+constexpr void store(double &variable, double value) {
+    variable = value;
+}
+constexpr void store(float &variable, double value) {
+    variable = to_single(value);
+}
 
 // x * x in the precision of x: two singles multiply to a single.
-constexpr double square(double x) { return x * x; }
+constexpr double square(double x) {
+    return x * x;
+}
 constexpr double square(float x) {
     const double wide = x;
     return to_single(wide * wide); // exact in double, so rounding once gives the single product

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-TEST(AngleConstants, pi_and_pi180_after_start_up) {
+TEST(calc_angle_constants, pi_and_pi180_after_start_up) {
     calc::PhasorState s;
     calc::set_angle_constants(s);
     EXPECT_EQ(s.pi, 3.141592653589793);
@@ -26,9 +26,9 @@ struct RectCase {
     double ang;
 };
 
-class RectToPolar : public testing::TestWithParam<RectCase> {};
+class calc_rect_to_polar_table : public testing::TestWithParam<RectCase> {};
 
-TEST_P(RectToPolar, gives_magnitude_and_angle) {
+TEST_P(calc_rect_to_polar_table, gives_magnitude_and_angle) {
     const RectCase &c = GetParam();
     double mag = -1;
     double ang = -1;
@@ -38,7 +38,7 @@ TEST_P(RectToPolar, gives_magnitude_and_angle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, RectToPolar,
+    rows, calc_rect_to_polar_table,
     testing::Values(
         RectCase{"zero_phasor_points_up", 0, 0, 0, pi / 2},
         RectCase{"negative_real_axis_is_half_a_turn", -1, 0, 1, pi},
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         RectCase{"negative_real_part_at_the_tolerance", -1e-6, -1, std::hypot(1e-6, 1), -pi / 2}),
     [](const testing::TestParamInfo<RectCase> &info) { return info.param.name; });
 
-TEST(RectToPolar, tolerance_is_strict_at_one_millionth) {
+TEST(calc_rect_to_polar, tolerance_is_strict_at_one_millionth) {
     const double just_beyond = std::nextafter(0.000001, 1.0);
     double mag = 0;
     double ang = 0;
@@ -67,7 +67,7 @@ TEST(RectToPolar, tolerance_is_strict_at_one_millionth) {
     EXPECT_EQ(ang, pi / 2);
 }
 
-TEST(RectToPolar, single_precision_angle_is_rounded_at_every_step) {
+TEST(calc_rect_to_polar, single_precision_angle_is_rounded_at_every_step) {
     // atan(4) is rounded to single before it is taken from pi, and the difference is rounded
     // again; rounding only the final angle would give the neighbouring single.
     const float atan_4 = calc::to_single(std::atan(4.0));
@@ -83,7 +83,7 @@ TEST(RectToPolar, single_precision_angle_is_rounded_at_every_step) {
     EXPECT_EQ(ang, stepwise_third);
 }
 
-TEST(RectToPolar, single_precision_imaginary_input_squares_in_single) {
+TEST(calc_rect_to_polar, single_precision_imaginary_input_squares_in_single) {
     const float imag = 1.1F;
     double mag_from_single = 0;
     double mag_from_double = 0;
@@ -95,7 +95,7 @@ TEST(RectToPolar, single_precision_imaginary_input_squares_in_single) {
     EXPECT_NEAR(mag_from_single, static_cast<double>(imag), 1e-7);
 }
 
-TEST(RectToPolar, magnitude_into_a_single_overflows_to_infinity) {
+TEST(calc_rect_to_polar, magnitude_into_a_single_overflows_to_infinity) {
     float mag = 0;
     float ang = 0;
     calc::rect_to_polar(3e38, 3e38, mag, ang);
@@ -111,9 +111,9 @@ struct PolarCase {
     double imag;
 };
 
-class PolarToRect : public testing::TestWithParam<PolarCase> {};
+class calc_polar_to_rect_table : public testing::TestWithParam<PolarCase> {};
 
-TEST_P(PolarToRect, gives_real_and_imaginary_parts) {
+TEST_P(calc_polar_to_rect_table, gives_real_and_imaginary_parts) {
     const PolarCase &c = GetParam();
     double real = -1;
     double imag = -1;
@@ -123,15 +123,16 @@ TEST_P(PolarToRect, gives_real_and_imaginary_parts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, PolarToRect,
+    rows, calc_polar_to_rect_table,
     testing::Values(PolarCase{"negative_magnitude_is_the_opposite_phasor", -2, 0, -2, 0},
-                    PolarCase{"negative_magnitude_turned_a_quarter", -2, pi / 2, -2 * std::cos(pi / 2), -2},
+                    PolarCase{"negative_magnitude_turned_a_quarter", -2, pi / 2,
+                              -2 * std::cos(pi / 2), -2},
                     PolarCase{"angles_are_not_brought_back_into_range", 1, 4 * pi + pi / 6,
                               std::cos(4 * pi + pi / 6), std::sin(4 * pi + pi / 6)},
                     PolarCase{"zero_magnitude", 0, 1, 0, 0}),
     [](const testing::TestParamInfo<PolarCase> &info) { return info.param.name; });
 
-TEST(PolarToRect, ninety_degrees_through_pi180_leaves_a_residue) {
+TEST(calc_polar_to_rect, ninety_degrees_through_pi180_leaves_a_residue) {
     calc::PhasorState s;
     calc::set_angle_constants(s);
     const double in_double = 90.0 * static_cast<double>(s.pi180);
@@ -148,7 +149,7 @@ TEST(PolarToRect, ninety_degrees_through_pi180_leaves_a_residue) {
     EXPECT_NEAR(real, -4.371139e-8, 1e-15);
 }
 
-TEST(PolarToRect, rounds_each_output_to_its_precision) {
+TEST(calc_polar_to_rect, rounds_each_output_to_its_precision) {
     double real = 0;
     float imag = 0;
     calc::polar_to_rect(1.0, pi / 3, real, imag);
@@ -157,7 +158,7 @@ TEST(PolarToRect, rounds_each_output_to_its_precision) {
     EXPECT_NE(static_cast<double>(imag), std::sin(pi / 3));
 }
 
-TEST(PolarToRect, a_single_output_beyond_range_becomes_infinite) {
+TEST(calc_polar_to_rect, a_single_output_beyond_range_becomes_infinite) {
     double real = 0;
     float imag = 0;
     calc::polar_to_rect(-1e300, pi / 2, real, imag);

@@ -27,7 +27,7 @@ calc::PhasorState balanced_abc(double mag) {
     return s;
 }
 
-TEST(AbcToSeq, all_zero_set_gives_zero_components_pointing_up) {
+TEST(calc_abc_to_seq, all_zero_set_gives_zero_components_pointing_up) {
     calc::PhasorState s = started();
     calc::abc_to_seq(s);
     EXPECT_EQ(s.v0_mag, 0);
@@ -38,7 +38,7 @@ TEST(AbcToSeq, all_zero_set_gives_zero_components_pointing_up) {
     EXPECT_EQ(s.v2_ang, calc::to_single(pi / 2));
 }
 
-TEST(AbcToSeq, balanced_set_is_all_positive_sequence) {
+TEST(calc_abc_to_seq, balanced_set_is_all_positive_sequence) {
     calc::PhasorState s = balanced_abc(2.0);
     calc::abc_to_seq(s);
     EXPECT_NEAR(s.v1_mag, 2.0, 1e-7);
@@ -47,7 +47,7 @@ TEST(AbcToSeq, balanced_set_is_all_positive_sequence) {
     EXPECT_LT(s.v2_mag, 1e-7);
 }
 
-TEST(AbcToSeq, negative_magnitudes_turn_the_components_half_a_turn) {
+TEST(calc_abc_to_seq, negative_magnitudes_turn_the_components_half_a_turn) {
     calc::PhasorState s = balanced_abc(-2.0);
     calc::abc_to_seq(s);
     EXPECT_NEAR(s.v1_mag, 2.0, 1e-7);
@@ -55,7 +55,7 @@ TEST(AbcToSeq, negative_magnitudes_turn_the_components_half_a_turn) {
     EXPECT_NEAR(s.v1_real, -2.0, 1e-7);
 }
 
-TEST(AbcToSeq, reads_the_phases_in_polar_form_only) {
+TEST(calc_abc_to_seq, reads_the_phases_in_polar_form_only) {
     calc::PhasorState clean = balanced_abc(1.0);
     calc::PhasorState stale = clean;
     stale.va_real = stale.vb_real = stale.vc_real = 7;
@@ -69,7 +69,7 @@ TEST(AbcToSeq, reads_the_phases_in_polar_form_only) {
     EXPECT_EQ(stale.v2_imag, clean.v2_imag);
 }
 
-TEST(SeqToAbc, reads_the_components_in_polar_form_only) {
+TEST(calc_seq_to_abc, reads_the_components_in_polar_form_only) {
     calc::PhasorState clean = started();
     clean.v0_mag = 0.5;
     clean.v1_mag = 1;
@@ -86,7 +86,7 @@ TEST(SeqToAbc, reads_the_components_in_polar_form_only) {
     EXPECT_EQ(stale.vc_imag, clean.vc_imag);
 }
 
-TEST(SeqToAbc, after_abc_to_seq_gives_the_phases_back_up_to_rounding) {
+TEST(calc_seq_to_abc, after_abc_to_seq_gives_the_phases_back_up_to_rounding) {
     calc::PhasorState s = started();
     s.va_mag = 1.5;
     s.vb_mag = 0.7;
@@ -109,7 +109,7 @@ TEST(SeqToAbc, after_abc_to_seq_gives_the_phases_back_up_to_rounding) {
     EXPECT_FALSE(bit_for_bit);
 }
 
-TEST(SeqToAbc, phase_c_beyond_the_single_range_becomes_infinite) {
+TEST(calc_seq_to_abc, phase_c_beyond_the_single_range_becomes_infinite) {
     // Three components of 3e38 that all point up add to 9e38 in the single vc_imag.
     calc::PhasorState s = started();
     s.v0_mag = s.v1_mag = s.v2_mag = 3e38;

@@ -16,9 +16,9 @@ struct SingleCase {
     float expected;
 };
 
-class ToSingle : public testing::TestWithParam<SingleCase> {};
+class calc_to_single_table : public testing::TestWithParam<SingleCase> {};
 
-TEST_P(ToSingle, rounds_like_the_hardware) {
+TEST_P(calc_to_single_table, rounds_like_the_hardware) {
     const SingleCase &c = GetParam();
     const float result = calc::to_single(c.value);
     EXPECT_EQ(result, c.expected);
@@ -26,7 +26,7 @@ TEST_P(ToSingle, rounds_like_the_hardware) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ToSingle,
+    rows, calc_to_single_table,
     testing::Values(SingleCase{"one_tenth", 0.1, 0.1F},
                     SingleCase{"half_way_goes_to_even_down", 1.0 + 0x1p-24, 1.0F},
                     SingleCase{"half_way_goes_to_even_up", 1.0 + 0x3p-24, 1.0F + 0x1p-22F},
@@ -44,16 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
                                -inf}),
     [](const testing::TestParamInfo<SingleCase> &info) { return info.param.name; });
 
-TEST(ToSingle, nan_stays_nan) {
+TEST(calc_to_single, nan_stays_nan) {
     EXPECT_TRUE(std::isnan(calc::to_single(std::numeric_limits<double>::quiet_NaN())));
 }
 
-TEST(ToSingle, is_usable_in_constant_expressions) {
+TEST(calc_to_single, is_usable_in_constant_expressions) {
     static_assert(calc::to_single(1e39) == inf);
     static_assert(calc::to_single(0.5) == 0.5F);
 }
 
-TEST(Square, of_a_single_is_rounded_to_single) {
+TEST(calc_square, of_a_single_is_rounded_to_single) {
     const float x = 1.1F;
     const double exact = static_cast<double>(x) * static_cast<double>(x);
     EXPECT_NE(calc::square(x), exact);
@@ -61,7 +61,7 @@ TEST(Square, of_a_single_is_rounded_to_single) {
     EXPECT_EQ(calc::square(static_cast<double>(x)), exact);
 }
 
-TEST(Square, of_a_large_single_overflows_to_infinity) {
+TEST(calc_square, of_a_large_single_overflows_to_infinity) {
     EXPECT_EQ(calc::square(2e19F), std::numeric_limits<double>::infinity());
     EXPECT_EQ(calc::square(2e19), 4e38);
 }

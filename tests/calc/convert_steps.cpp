@@ -30,7 +30,8 @@ void read_angle(const std::string &text, Angle &angle, const calc::PhasorState &
 
 std::string format(double value, std::chars_format style) {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, 2);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, 2);
     std::string text(buffer.data(), result.ptr);
     for (char &c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -90,7 +91,9 @@ calc::PhasorState convert(Group group, const Entries &e) {
     return s;
 }
 
-std::string scientific(double value) { return format(value, std::chars_format::scientific); }
+std::string scientific(double value) {
+    return format(value, std::chars_format::scientific);
+}
 
 std::string degrees(double angle, const calc::PhasorState &s) {
     return format(angle / static_cast<double>(s.pi180), std::chars_format::fixed);
