@@ -36,4 +36,7 @@ void Form1::save_or_recall_case()
     ang_c.setText(saved_ang_c[slot]);
     recall_in_progress = true;
     Convert_Click(0);
+    // A case saved from another group can read back at the scale limit ("1.00E-06"): its
+    // plot then stops before it ends the recall, so the recall ends here.
+    recall_in_progress = false;
 }

@@ -1,0 +1,237 @@
+// The case memory's named situations, driven through the real window.
+#include "memory_view.h"
+#include "tests/support/shown_form.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using memory_test::abc_polar_texts;
+using memory_test::buttons;
+using memory_test::CaseTexts;
+using memory_test::expected_buttons;
+using memory_test::slot_texts;
+using testing_support::click;
+
+class MemoryCases : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> form = testing_support::shown_form();
+
+    void type_group(int group, const CaseTexts &texts) {
+        const auto first = static_cast<std::size_t>(group) * 6;
+        for (std::size_t i = 0; i < 6; ++i)
+            testing_support::type_into(*form, memory_test::field_names[first + i], texts[i]);
+    }
+    void convert(int group) { click(form->Convert[static_cast<std::size_t>(group)]); }
+    void option(int slot) { click(form->Option1[static_cast<std::size_t>(slot)].widget()); }
+
+    // Case n of a series: A n at 0, B 1 at -120, C 1 at 120 degrees, n written out.
+    static CaseTexts numbered(int n) {
+        return {QString::number(n),  QStringLiteral("1"),    QStringLiteral("1"),
+                QStringLiteral("0"), QStringLiteral("-120"), QStringLiteral("120")};
+    }
+    void save_numbered(int from, int to) {
+        for (int n = from; n <= to; ++n) {
+            type_group(0, numbered(n));
+            convert(0);
+        }
+    }
+
+    std::vector<CaseTexts> all_slots() const {
+        std::vector<CaseTexts> out;
+        for (int slot = 0; slot <= 10; ++slot)
+            out.push_back(slot_texts(*form, slot));
+        return out;
+    }
+
+    std::vector<QString> other_groups() {
+        std::vector<QString> out;
+        for (int group = 1; group < 4; ++group) {
+            for (toolkit::TextBox *field : form->group_fields(group))
+                out.push_back(field->Text());
+        }
+        return out;
+    }
+};
+
+TEST_F(MemoryCases, start_up_has_no_button_enabled_bold_or_selected) {
+    EXPECT_EQ(buttons(*form), expected_buttons(0, 0, 0));
+    EXPECT_EQ(form->jslot, 0);
+    for (const CaseTexts &texts : all_slots())
+        EXPECT_EQ(texts, CaseTexts{});
+}
+
+TEST_F(MemoryCases, first_conversion_fills_slot_1) {
+    convert(0);
+    EXPECT_EQ(form->jslot, 1);
+    EXPECT_EQ(buttons(*form), expected_buttons(1, 1, 0));
+    const CaseTexts start_up{QStringLiteral("1.0"),    QStringLiteral("1.0"),
+                             QStringLiteral("1.0"),    QStringLiteral("0.0"),
+                             QStringLiteral("-120.0"), QStringLiteral("120.0")};
+    EXPECT_EQ(slot_texts(*form, 1), start_up);
+    EXPECT_EQ(slot_texts(*form, 2), CaseTexts{});
+}
+
+TEST_F(MemoryCases, eleventh_conversion_overwrites_slot_1_and_moves_the_bold_mark) {
+    save_numbered(1, 10);
+    EXPECT_EQ(buttons(*form), expected_buttons(10, 10, 0));
+    save_numbered(11, 11);
+    EXPECT_EQ(form->jslot, 1);
+    EXPECT_EQ(buttons(*form), expected_buttons(10, 1, 0));
+    EXPECT_EQ(slot_texts(*form, 1), numbered(11));
+    for (int slot = 2; slot <= 10; ++slot)
+        EXPECT_EQ(slot_texts(*form, slot), numbered(slot));
+}
+
+TEST_F(MemoryCases, recalling_slot_4_while_7_is_newest_restores_it_without_saving) {
+    std::vector<QString> results_of_4;
+    for (int n = 1; n <= 7; ++n) {
+        save_numbered(n, n);
+        if (n == 4)
+            results_of_4 = other_groups();
+    }
+    type_group(0, numbered(99));
+    const auto before = all_slots();
+
+    option(4);
+    EXPECT_EQ(abc_polar_texts(*form), numbered(4));
+    EXPECT_EQ(other_groups(), results_of_4);
+    EXPECT_EQ(buttons(*form), expected_buttons(7, 7, 4));
+    EXPECT_EQ(form->jslot, 7);
+    EXPECT_EQ(all_slots(), before);
+    EXPECT_FALSE(form->recall_in_progress);
+
+    convert(0);
+    EXPECT_EQ(buttons(*form), expected_buttons(8, 8, 0));
+    EXPECT_EQ(slot_texts(*form, 8), numbered(4));
+}
+
+TEST_F(MemoryCases, texts_come_back_exactly_as_typed) {
+    const CaseTexts typed{QStringLiteral(" 2 "),    QStringLiteral("1.0"), QStringLiteral("1e0"),
+                          QStringLiteral("-120.0"), QStringLiteral("+0"),  QStringLiteral("3e2")};
+    type_group(0, typed);
+    convert(0);
+    save_numbered(5, 5);
+    option(1);
+    EXPECT_EQ(abc_polar_texts(*form), typed);
+    EXPECT_EQ(slot_texts(*form, 1), typed);
+}
+
+TEST_F(MemoryCases, a_case_from_another_group_is_saved_as_the_texts_the_conversion_wrote) {
+    convert(2); // V0 = V1 = V2 = 1 at 0 degrees: A is 3 at 0, B and C nearly 0
+    ASSERT_EQ(form->jslot, 1);
+    const CaseTexts saved = slot_texts(*form, 1);
+    EXPECT_EQ(saved, abc_polar_texts(*form));
+    EXPECT_EQ(saved[0], QStringLiteral("3.00E+00"));
+    EXPECT_EQ(saved[3], QStringLiteral("0.00"));
+    const QRegularExpression scientific(QStringLiteral("^-?\\d\\.\\d\\dE[+-]\\d{2,}$"));
+    const QRegularExpression fixed(QStringLiteral("^-?\\d+\\.\\d\\d$"));
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_TRUE((i < 3 ? scientific : fixed).match(saved[i]).hasMatch())
+            << saved[i].toStdString();
+}
+
+struct Outcome {
+    const char *what;
+    int group;
+    CaseTexts texts;
+    bool saves;
+};
+
+// Starting from two saved cases: which conversions take slot 3.
+TEST_F(MemoryCases, a_conversion_saves_only_a_checked_case_with_a_phase_above_1e_minus_6) {
+    const auto q = [](const char *text) { return QString::fromLatin1(text); };
+    const Outcome rows[] = {
+        {"bad magnitude", 0, {q("abc"), q("1"), q("1"), q("0"), q("0"), q("0")}, false},
+        {"bad angle", 2, {q("1"), q("1"), q("1"), q("0"), q("1.2.3"), q("0")}, false},
+        {"empty imaginary part", 1, {q("1"), q("1"), q("1"), q("0"), q("0"), q("")}, false},
+        {"all zero", 0, {q("0"), q("0"), q("0"), q("0"), q("-120"), q("120")}, false},
+        {"largest exactly 1e-6",
+         0,
+         {q("1e-6"), q("-0.000001"), q("5e-7"), q("0"), q("0"), q("0")},
+         false},
+        {"tiny rectangular", 3, {q("5e-7"), q("0"), q("0"), q("0"), q("0"), q("0")}, false},
+        {"just above 1e-6", 0, {q("1.000001e-6"), q("0"), q("0"), q("0"), q("0"), q("0")}, true},
+        {"only B above", 0, {q("1e-6"), q("-2"), q("0"), q("0"), q("0"), q("0")}, true},
+        {"only C above", 0, {q("0"), q("5e-7"), q("-2"), q("0"), q("0"), q("0")}, true},
+        {"all negative", 0, {q("-1"), q("-2"), q("-3"), q("0"), q("-120"), q("120")}, true},
+        {"rectangular", 1, {q("1"), q("0"), q("0"), q("1"), q("0"), q("0")}, true},
+    };
+    for (const Outcome &row : rows) {
+        SCOPED_TRACE(row.what);
+        form = testing_support::shown_form();
+        save_numbered(1, 2);
+        const auto before = all_slots();
+        type_group(row.group, row.texts);
+        convert(row.group);
+        if (row.saves) {
+            EXPECT_EQ(buttons(*form), expected_buttons(3, 3, 0));
+            EXPECT_EQ(slot_texts(*form, 3), abc_polar_texts(*form));
+        } else {
+            EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));
+            EXPECT_EQ(all_slots(), before);
+        }
+    }
+}
+
+TEST_F(MemoryCases, clear_saves_nothing_and_keeps_the_memory) {
+    save_numbered(1, 3);
+    option(2);
+    click(form->CLEAR);
+    EXPECT_EQ(form->jslot, 3);
+    EXPECT_EQ(buttons(*form), expected_buttons(3, 3, 0));
+    option(1);
+    EXPECT_EQ(abc_polar_texts(*form), numbered(1));
+    save_numbered(7, 7);
+    EXPECT_EQ(slot_texts(*form, 4), numbered(7));
+}
+
+TEST_F(MemoryCases, clicking_a_disabled_button_changes_nothing) {
+    save_numbered(1, 2);
+    type_group(0, numbered(42));
+    QSignalSpy clicks(form->Option1[3].widget(), &QAbstractButton::clicked);
+    option(3);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));
+    EXPECT_EQ(abc_polar_texts(*form), numbered(42));
+    EXPECT_EQ(form->jslot, 2);
+}
+
+TEST_F(MemoryCases, clearing_the_selection_raises_no_click) {
+    save_numbered(1, 2);
+    option(1);
+    ASSERT_TRUE(form->Option1[1].Value());
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (int slot = 1; slot <= 10; ++slot)
+        spies.push_back(std::make_unique<QSignalSpy>(
+            form->Option1[static_cast<std::size_t>(slot)].widget(), &QAbstractButton::clicked));
+    type_group(0, numbered(8));
+    convert(0);
+    for (const auto &spy : spies)
+        EXPECT_EQ(spy->count(), 0);
+    EXPECT_EQ(abc_polar_texts(*form), numbered(8)); // no recall of slot 1 overwrote them
+    EXPECT_EQ(buttons(*form), expected_buttons(3, 3, 0));
+    EXPECT_EQ(slot_texts(*form, 3), numbered(8));
+}
+
+// A case from another group whose largest phase is saved as "1.00E-06": its recall stops
+// at the scale limit before the drawing completes, and must still end the recall.
+TEST_F(MemoryCases, a_recall_that_draws_nothing_still_ends) {
+    type_group(2, {QStringLiteral("1.004e-6"), QStringLiteral("0"), QStringLiteral("0"),
+                   QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    convert(2);
+    ASSERT_EQ(slot_texts(*form, 1)[0], QStringLiteral("1.00E-06"));
+    option(1);
+    EXPECT_FALSE(form->recall_in_progress);
+    type_group(0, numbered(5));
+    convert(0);
+    EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));
+    EXPECT_EQ(slot_texts(*form, 2), numbered(5));
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#pragma once
+
+// Reading the case memory's visible and stored state off a live Form1, in forms that
+// compare and print well.
+#include "form/form1.h"
+
+#include <QString>
+
+#include <array>
+#include <ostream>
+#include <string>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace memory_test {
+
+// A case as the memory keeps it: mag_a, mag_b, mag_c, ang_a, ang_b, ang_c.
+using CaseTexts = std::array<QString, 6>;
+
+// The 24 entry fields in group order, six per group.
+inline constexpr std::array<const char *, 24> field_names{
+    "mag_a",  "mag_b",  "mag_c",  "ang_a",  "ang_b",  "ang_c",  "real_a", "real_b",
+    "real_c", "imag_a", "imag_b", "imag_c", "mag_0",  "mag_1",  "mag_2",  "ang_0",
+    "ang_1",  "ang_2",  "real_0", "real_1", "real_2", "imag_0", "imag_1", "imag_2"};
+
+inline CaseTexts slot_texts(const Form1 &form, int slot) {
+    const auto j = static_cast<std::size_t>(slot);
+    return {form.saved_mag_a[j], form.saved_mag_b[j], form.saved_mag_c[j],
+            form.saved_ang_a[j], form.saved_ang_b[j], form.saved_ang_c[j]};
+}
+
+inline CaseTexts abc_polar_texts(Form1 &form) {
+    CaseTexts texts;
+    const auto fields = form.group_fields(0);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = fields[i]->Text();
+    return texts;
+}
+
+// One token per button: E enabled, B bold, S selected, '.' where not.
+inline std::string button_token(bool enabled, bool bold, bool selected) {
+    return std::string{enabled ? 'E' : '.', bold ? 'B' : '.', selected ? 'S' : '.'};
+}
+
+inline std::string buttons(const Form1 &form) {
+    std::string out;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        const toolkit::OptionButton &b = form.Option1[k];
+        out += std::to_string(k) + ':' + button_token(b.Enabled(), b.FontBold(), b.Value()) + ' ';
+    }
+    return out;
+}
+
+// The buttons when slots 1..filled hold cases, `newest` is bold and `selected` is chosen.
+inline std::string expected_buttons(int filled, int newest, int selected) {
+    std::string out;
+    for (int k = 1; k <= 10; ++k)
+        out +=
+            std::to_string(k) + ':' + button_token(k <= filled, k == newest, k == selected) + ' ';
+    return out;
+}
+
+} // namespace memory_test
