@@ -2,15 +2,16 @@
 
 #include "calc/phasor.h"
 #include "calc/sequence.h"
+#include "calc/single.h"
 #include "toolkit/number_text.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace {
 
-// Every value the form shows or plots must be one the entry check would accept again.
-bool showable(double value) { return std::isfinite(value) && std::abs(value) <= FLT_MAX; }
+// Every value the form shows or plots must be one the entry check would accept again:
+// one that rounds to a finite single, as the check rounds an entry.
+bool showable(double value) { return std::isfinite(calc::to_single(value)); }
 
 bool all_showable(const calc::PhasorState &s)
 {
