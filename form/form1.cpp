@@ -3,6 +3,7 @@
 #include "calc/phasor.h"
 #include "form/form1_definition.h"
 #include "toolkit/application.h"
+#include "toolkit/number_text.h"
 #include "toolkit/twips.h"
 
 #include <QGroupBox>
@@ -88,9 +89,14 @@ void Form1::create_controls()
             widget = new QGroupBox(caption_of(def), parent);
             containers.insert(name, widget);
             break;
-        case form::ControlKind::TextBox:
-            widget = new QLineEdit(caption_of(def), parent);
+        case form::ControlKind::TextBox: {
+            // The default texts are numbers the check must accept, so they are written
+            // with the user's decimal separator ("1,0" under German settings).
+            QString text = caption_of(def);
+            text.replace(QLatin1Char('.'), toolkit::decimal_separator());
+            widget = new QLineEdit(text, parent);
             break;
+        }
         case form::ControlKind::Label: {
             auto *label = new QLabel(caption_of(def), parent);
             label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

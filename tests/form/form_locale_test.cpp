@@ -54,4 +54,19 @@ TEST(FormGermanNumbers, decimal_point_is_marked_bad) {
     EXPECT_EQ(texts(*form), before);
 }
 
+// State: a fresh window under de_DE.
+// Action: press CONVERT under ABC Polar, then under ABC Rectangular.
+// Expected: the default texts are written with a comma and pass the check.
+TEST(FormGermanNumbers, default_texts_use_the_comma_and_pass) {
+    if (QLocale::system().language() != QLocale::German)
+        GTEST_SKIP() << "the system locale is not German";
+    const auto form = shown_form();
+    EXPECT_EQ(texts(*form).at("ang_b"), "-120,0");
+    click(form->Convert[0]);
+    EXPECT_FALSE(form->errors_found);
+    EXPECT_EQ(form->jslot, 1);
+    click(form->Convert[1]);
+    EXPECT_FALSE(form->errors_found);
+}
+
 } // namespace
