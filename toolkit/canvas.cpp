@@ -127,7 +127,10 @@ void Canvas::paint(QPainter &painter, const QPalette &palette) const
             break;
         }
         case DrawOp::Kind::Line:
-            painter.drawLine(twips_point(op.x1, op.y1), twips_point(op.x2, op.y2));
+            // Whole pixels, as the circles get them: a phasor starts at its circles' centre
+            // point, and one along an axis covers whole rows instead of smearing over three.
+            painter.drawLine(QPoint(twips_to_px(op.x1), twips_to_px(op.y1)),
+                             QPoint(twips_to_px(op.x2), twips_to_px(op.y2)));
             break;
         }
     }

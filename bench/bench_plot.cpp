@@ -1,0 +1,100 @@
+// The cost of the phasor diagrams: recording one plot, one whole conversion with its plot,
+// and painting the window from the retained list at device-pixel ratios 1 and 2.
+#include "form/form1.h"
+#include "toolkit/application.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A window that has converted the start-up set once, so every later plot is a full one.
+struct DrawnForm {
+    Form1 form;
+    DrawnForm() {
+        form.show();
+        QApplication::processEvents();
+        form.Convert_Click(0);
+        QApplication::processEvents();
+    }
+};
+
+void plot_phasors_alone(benchmark::State &state) {
+    DrawnForm drawn;
+    for (auto _ : state) {
+        // A recall in progress skips the autosave, so only the drawing is timed.
+        drawn.form.recall_in_progress = true;
+        drawn.form.plot_phasors();
+        benchmark::DoNotOptimize(drawn.form.canvas().last_call().data());
+    }
+    state.counters["ops"] = static_cast<double>(drawn.form.canvas().last_call().size());
+}
+BENCHMARK(plot_phasors_alone);
+
+void convert_with_plot(benchmark::State &state) {
+    DrawnForm drawn;
+    for (auto _ : state) {
+        drawn.form.Convert_Click(0);
+        benchmark::DoNotOptimize(drawn.form.jslot);
+    }
+    // The repaints that the recorded operations scheduled are not part of a conversion.
+    QApplication::processEvents();
+}
+BENCHMARK(convert_with_plot);
+
+// The canvas alone, as paintEvent replays it, into an image of the window's size.
+void paint_canvas(benchmark::State &state) {
+    const auto ratio = static_cast<int>(state.range(0));
+    DrawnForm drawn;
+    QImage image(drawn.form.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        drawn.form.canvas().paint(painter, drawn.form.palette());
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(paint_canvas)->Arg(1)->Arg(2);
+
+// The whole window with its controls, as a repaint after uncovering it would draw it.
+void render_window(benchmark::State &state) {
+    const auto ratio = static_cast<int>(state.range(0));
+    DrawnForm drawn;
+    QImage image(drawn.form.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        drawn.form.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(render_window)->Arg(1)->Arg(2);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        // Qt wants a private runtime folder.
+        const std::string dir = "/tmp/trivane-runtime-" + std::to_string(getuid());
+        mkdir(dir.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
+    }
+    QApplication app(argc, argv);
+    toolkit::setup_application(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
