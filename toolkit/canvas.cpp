@@ -13,29 +13,10 @@ namespace toolkit {
 
 namespace {
 
-struct Bounds {
-    float left, top, right, bottom;
-};
-
-Bounds bounds_of(const DrawOp &op)
-{
-    // The pen width (in twips) around the geometry, generously.
-    const float pad = static_cast<float>(op.width * twips_per_px);
-    switch (op.kind) {
-    case DrawOp::Kind::Circle:
-        return {op.x - op.r - pad, op.y - op.r - pad, op.x + op.r + pad, op.y + op.r + pad};
-    case DrawOp::Kind::Box:
-    case DrawOp::Kind::Line:
-        break;
-    }
-    return {std::min(op.x1, op.x2) - pad, std::min(op.y1, op.y2) - pad,
-            std::max(op.x1, op.x2) + pad, std::max(op.y1, op.y2) + pad};
-}
-
 // Inside the filled interior of a box: the outline itself is drawn on top again.
 bool covered_by(const DrawOp &op, const DrawOp &box)
 {
-    const Bounds b = bounds_of(op);
+    const TwipsBounds b = painted_bounds(op);
     const float inset = static_cast<float>(box.width * twips_per_px);
     return b.left >= std::min(box.x1, box.x2) + inset && b.right <= std::max(box.x1, box.x2) - inset &&
            b.top >= std::min(box.y1, box.y2) + inset && b.bottom <= std::max(box.y1, box.y2) - inset;
@@ -54,6 +35,21 @@ Qt::PenStyle pen_style(int draw_style)
 }
 
 } // namespace
+
+TwipsBounds painted_bounds(const DrawOp &op)
+{
+    // The pen width (in twips) around the geometry, generously.
+    const float pad = static_cast<float>(op.width * twips_per_px);
+    switch (op.kind) {
+    case DrawOp::Kind::Circle:
+        return {op.x - op.r - pad, op.y - op.r - pad, op.x + op.r + pad, op.y + op.r + pad};
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Line:
+        break;
+    }
+    return {std::min(op.x1, op.x2) - pad, std::min(op.y1, op.y2) - pad,
+            std::max(op.x1, op.x2) + pad, std::max(op.y1, op.y2) + pad};
+}
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<Colour> color)
 {
@@ -97,13 +93,21 @@ void Canvas::record(const DrawOp &incoming)
     });
     display_.push_back(op);
     if (on_change)
-        on_change();
+        on_change(op);
 }
 
-void Canvas::paint(QPainter &painter, const QPalette &palette) const
+QRect painted_rect(const DrawOp &op)
+{
+    const TwipsBounds b = painted_bounds(op);
+    return twips_rect(b.left, b.top, b.right - b.left, b.bottom - b.top).adjusted(-1, -1, 1, 1);
+}
+
+void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed) const
 {
     painter.save();
     for (const DrawOp &op : display_) {
+        if (!exposed.isNull() && !exposed.intersects(painted_rect(op)))
+            continue;
         QPen pen(to_qcolor(op.color.value_or(ForeColor), palette));
         pen.setWidthF(op.width);
         pen.setStyle(pen_style(op.style));

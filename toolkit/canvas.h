@@ -2,6 +2,8 @@
 
 #include "toolkit/palette.h"
 
+#include <QRect>
+
 #include <functional>
 #include <optional>
 #include <vector>
@@ -26,6 +28,15 @@ struct DrawOp {
     bool operator==(const DrawOp &) const = default;
 };
 
+// The part of the form, in twips, that an operation may paint: its geometry with room for
+// the pen around it.
+struct TwipsBounds {
+    float left, top, right, bottom;
+};
+TwipsBounds painted_bounds(const DrawOp &op);
+// The same in pixels of the form, rounded outwards.
+QRect painted_rect(const DrawOp &op);
+
 // The drawing surface of a form. The setters keep the drawing state between calls,
 // as a form does; every Line, Box and Circle is recorded in a retained display list
 // that paint() replays, so the picture survives covering and repaints at any
@@ -48,10 +59,13 @@ public:
     const std::vector<DrawOp> &last_call() const { return last_call_; }
     const std::vector<DrawOp> &display_list() const { return display_; }
 
-    void paint(QPainter &painter, const QPalette &palette) const;
+    // Replays the retained list; with an exposed rectangle (in pixels of the form), only the
+    // operations that reach into it, since the painter clips the others away anyway.
+    void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {}) const;
 
-    // Called after every recorded operation, so the owner can schedule a repaint.
-    std::function<void()> on_change;
+    // Called with every recorded operation, so the owner can schedule a repaint of the part
+    // it paints.
+    std::function<void(const DrawOp &)> on_change;
 
 private:
     void record(const DrawOp &op);

@@ -2,6 +2,7 @@
 
 #include "toolkit/twips.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace toolkit {
@@ -15,7 +16,9 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     pal.setColor(QPalette::Window, to_qcolor(system_button_face, pal));
     setPalette(pal);
     setAutoFillBackground(true);
-    canvas_.on_change = [this] { update(); };
+    // Only the part that an operation paints: repainting the whole window, controls and
+    // all, after every plot would cost several times the plot itself.
+    canvas_.on_change = [this](const DrawOp &op) { update(painted_rect(op)); };
 }
 
 LineShape &FormWindow::add_line(const LineShape &line)
@@ -24,10 +27,12 @@ LineShape &FormWindow::add_line(const LineShape &line)
     return lines_.back();
 }
 
-void FormWindow::paintEvent(QPaintEvent *)
+void FormWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    canvas_.paint(painter, palette());
+    // A control repainting over the form (a caret blink, a key typed) exposes only its own
+    // rectangle: the plot's operations elsewhere are skipped.
+    canvas_.paint(painter, palette(), event->rect());
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const LineShape &line : lines_) {
         painter.setPen(QPen(to_qcolor(line.BorderColor, palette()), 1));

@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   locales-all
   xvfb xauth
+  clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
 )
 

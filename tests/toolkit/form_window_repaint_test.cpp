@@ -1,0 +1,81 @@
+// A drawing repaints only the part of the window it paints, and a repaint of part of the
+// window replays only the operations that reach into it; what the window shows must still
+// equal a fresh rendering of the whole window.
+#include "toolkit/form_window.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage shown(QWidget &window) {
+    QApplication::processEvents();
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage rendered(QWidget &window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// An erase and a diagram, as a plot draws them: a filled box, circles and two wide lines.
+void draw(toolkit::Canvas &canvas, float tip_x, float tip_y) {
+    canvas.FillStyle = 0;
+    canvas.FillColor = toolkit::system_button_face;
+    canvas.DrawWidth = 1;
+    canvas.Box(150, 150, 5850, 4350);
+    canvas.FillColor = toolkit::QBColor(15);
+    canvas.Circle(3000, 2250, 1500);
+    canvas.DrawStyle = 2;
+    canvas.Circle(3000, 2250, 900);
+    canvas.DrawStyle = 0;
+    canvas.DrawWidth = 2;
+    canvas.Line(3000, 2250, tip_x, tip_y, toolkit::QBColor(12));
+    canvas.Line(3000, 2250, 6000 - tip_x, 4500 - tip_y, toolkit::QBColor(9));
+}
+
+TEST(FormWindowRepaint, window_after_drawings_matches_a_fresh_rendering) {
+    // State: a shown window. Action: three drawings with the lines moved each time, events
+    // handled in between. Expected: the screen shows no stale pixels anywhere.
+    toolkit::FormWindow window(6000, 4500);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage blank = shown(window);
+
+    const float tips[][2] = {{4400, 1000}, {1700, 3600}, {3100, 800}};
+    for (const auto &tip : tips) {
+        draw(window.canvas(), tip[0], tip[1]);
+        const QImage on_screen = shown(window);
+        ASSERT_EQ(on_screen.size(), rendered(window).size());
+        EXPECT_NE(on_screen, blank);
+        EXPECT_EQ(on_screen, rendered(window))
+            << "stale pixels after the tip at " << tip[0] << ", " << tip[1];
+    }
+}
+
+TEST(FormWindowRepaint, partial_repaints_across_the_drawing_match_a_fresh_rendering) {
+    // State: a drawn window. Action: repaint small rectangles (as a control or a caret
+    // would) across circle edges, a line and empty background. Expected: no pixel changes
+    // from a fresh rendering.
+    toolkit::FormWindow window(6000, 4500);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    draw(window.canvas(), 4400, 1000);
+    (void)shown(window);
+
+    const QRect areas[] = {{95, 140, 20, 20}, {190, 95, 30, 10}, {250, 60, 12, 12}, {2, 2, 8, 8}};
+    for (const QRect &area : areas) {
+        window.repaint(area);
+        EXPECT_EQ(shown(window), rendered(window))
+            << "after repainting " << area.x() << "," << area.y();
+    }
+}
+
+} // namespace
