@@ -15,8 +15,7 @@
 
 namespace {
 
-bool has_display(int argc, char **argv)
-{
+bool has_display(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true; // Qt's own option names the platform
@@ -33,8 +32,7 @@ bool has_display(int argc, char **argv)
 // quits as soon as the window's first paint has been handled.
 class QuitAfterFirstPaint : public QObject {
 public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Runs once the paint event, flush included, has returned to the event loop.
@@ -44,16 +42,14 @@ public:
     }
 };
 
-bool exit_after_first_paint()
-{
+bool exit_after_first_paint() {
     const char *value = std::getenv("TRIVANE_EXIT_AFTER_FIRST_PAINT");
     return value != nullptr && std::strcmp(value, "1") == 0;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("trivane %s\n", TRIVANE_VERSION);

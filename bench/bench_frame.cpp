@@ -10,12 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 void convert_and_repaint(benchmark::State &state) {
@@ -51,20 +45,3 @@ void type_and_repaint(benchmark::State &state) {
 BENCHMARK(type_and_repaint);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-        const std::string dir = "/tmp/trivane-runtime-" + std::to_string(getuid());
-        mkdir(dir.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
-    }
-    QApplication app(argc, argv);
-    toolkit::setup_application(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

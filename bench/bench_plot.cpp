@@ -9,12 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 // A window that has converted the start-up set once, so every later plot is a full one.
@@ -80,21 +74,3 @@ void render_window(benchmark::State &state) {
 BENCHMARK(render_window)->Arg(1)->Arg(2);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-        // Qt wants a private runtime folder.
-        const std::string dir = "/tmp/trivane-runtime-" + std::to_string(getuid());
-        mkdir(dir.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
-    }
-    QApplication app(argc, argv);
-    toolkit::setup_application(app);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -54,35 +54,37 @@ constexpr std::array<std::pair<toolkit::Frame Form1::*, const char *>, 5> frame_
     {&Form1::Frame1, "Frame1"},
 }};
 
-QString object_name(const form::ControlDef &def)
-{
-    const QString name = QString::fromUtf8(def.name.data(), static_cast<qsizetype>(def.name.size()));
+QString object_name(const form::ControlDef &def) {
+    const QString name =
+        QString::fromUtf8(def.name.data(), static_cast<qsizetype>(def.name.size()));
     return def.index < 0 ? name : name + QLatin1Char('_') + QString::number(def.index);
 }
 
-QString caption_of(const form::ControlDef &def)
-{
+QString caption_of(const form::ControlDef &def) {
     return QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size()));
 }
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : toolkit::FormWindow(form::client_width, form::client_height, parent)
-{
+Form1::Form1(QWidget *parent)
+    : toolkit::FormWindow(form::client_width, form::client_height, parent) {
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
 }
 
-void Form1::create_controls()
-{
+void Form1::create_controls() {
     QHash<QString, QWidget *> containers;
     QHash<QString, const form::ControlDef *> defs;
     std::multimap<int, QWidget *> tab_order;
 
     for (const form::ControlDef &def : form::control_definitions()) {
         const QString name = object_name(def);
-        QWidget *parent = def.container.empty() ? this : containers.value(QString::fromUtf8(def.container.data(), static_cast<qsizetype>(def.container.size())));
+        QWidget *parent =
+            def.container.empty()
+                ? this
+                : containers.value(QString::fromUtf8(def.container.data(),
+                                                     static_cast<qsizetype>(def.container.size())));
         QWidget *widget = nullptr;
         switch (def.kind) {
         case form::ControlKind::Frame:
@@ -99,7 +101,8 @@ void Form1::create_controls()
         }
         case form::ControlKind::Label: {
             auto *label = new QLabel(caption_of(def), parent);
-            label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                Qt::AlignTop);
             label->setWordWrap((def.flags & form::wraps) != 0);
             QPalette pal = label->palette();
             pal.setColor(QPalette::WindowText, toolkit::to_qcolor(def.fore_color, pal));
@@ -119,8 +122,9 @@ void Form1::create_controls()
         }
         widget->setObjectName(name);
         widget->setGeometry(toolkit::twips_rect(def.left, def.top, def.width, def.height));
-        widget->setFont((def.flags & form::default_font) ? toolkit::default_font()
-                                                           : toolkit::form_font((def.flags & form::bold) != 0));
+        widget->setFont((def.flags & form::default_font)
+                            ? toolkit::default_font()
+                            : toolkit::form_font((def.flags & form::bold) != 0));
         widget->setEnabled((def.flags & form::disabled) == 0);
         if (widget->focusPolicy() != Qt::NoFocus)
             tab_order.emplace(def.tab, widget);
@@ -144,11 +148,14 @@ void Form1::create_controls()
     }
     for (const auto &[member, name] : frame_members) {
         const form::ControlDef &def = *defs.value(QLatin1String(name));
-        this->*member = toolkit::Frame(findChild<QGroupBox *>(QLatin1String(name)), def.left, def.width);
+        this->*member =
+            toolkit::Frame(findChild<QGroupBox *>(QLatin1String(name)), def.left, def.width);
     }
     for (int i = 0; i < 4; ++i) {
-        Convert[static_cast<std::size_t>(i)] = findChild<QPushButton *>(QStringLiteral("Convert_%1").arg(i));
-        connect(Convert[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Convert_Click(i); });
+        Convert[static_cast<std::size_t>(i)] =
+            findChild<QPushButton *>(QStringLiteral("Convert_%1").arg(i));
+        connect(Convert[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { Convert_Click(i); });
     }
     CLEAR = findChild<QPushButton *>(QStringLiteral("CLEAR"));
     connect(CLEAR, &QPushButton::clicked, this, [this] { CLEAR_Click(); });
@@ -167,8 +174,7 @@ void Form1::create_controls()
     mag_b.widget()->setFocus();
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     calc::set_angle_constants(phasors);
     // Singles throughout: the line's ends are singles and the constants are integers.
     xspacing = (Line1->X2 - Line1->X1) / 4.0F;
@@ -177,21 +183,19 @@ void Form1::Form_Load()
     recall_in_progress = false;
     jslot = 0;
     activate_labels();
-    for (toolkit::Label *label : {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label,
-                                  &Zero_label, &Label22})
+    for (toolkit::Label *label :
+         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label, &Label22})
         label->setVisible(false);
 }
 
-std::array<toolkit::TextBox *, 24> Form1::all_fields()
-{
+std::array<toolkit::TextBox *, 24> Form1::all_fields() {
     std::array<toolkit::TextBox *, 24> fields{};
     std::transform(field_members.begin(), field_members.end(), fields.begin(),
                    [this](const auto &entry) { return &(this->*entry.first); });
     return fields;
 }
 
-std::array<toolkit::TextBox *, 6> Form1::group_fields(int index)
-{
+std::array<toolkit::TextBox *, 6> Form1::group_fields(int index) {
     std::array<toolkit::TextBox *, 6> fields{};
     const auto all = all_fields();
     std::copy_n(all.begin() + std::ptrdiff_t{6} * index, 6, fields.begin());

@@ -7,8 +7,7 @@
 namespace {
 
 // "mag_a" -> "Phase A magnitude", "ang_2" -> "Sequence 2 angle".
-QString spoken_field_name(const QString &name)
-{
+QString spoken_field_name(const QString &name) {
     const QString quantity = name.section(QLatin1Char('_'), 0, 0);
     const QString row = name.section(QLatin1Char('_'), 1, 1);
     const bool phase = row.at(0).isLetter();
@@ -27,8 +26,7 @@ QString spoken_field_name(const QString &name)
 
 } // namespace
 
-void Form1::describe_for_screen_readers()
-{
+void Form1::describe_for_screen_readers() {
     // Screen readers read these; sighted users never see them.
     for (toolkit::TextBox *field : all_fields())
         field->widget()->setAccessibleName(spoken_field_name(field->widget()->objectName()));
@@ -40,9 +38,11 @@ void Form1::describe_for_screen_readers()
                 .arg(QLatin1String(groups[i])));
     }
     CLEAR->setAccessibleName(QStringLiteral("Clear screen"));
-    CLEAR->setAccessibleDescription(QStringLiteral("Sets every entry to zero and converts the empty case"));
+    CLEAR->setAccessibleDescription(
+        QStringLiteral("Sets every entry to zero and converts the empty case"));
     for (int i = 1; i <= 10; ++i)
-        Option1[static_cast<std::size_t>(i)].widget()->setAccessibleName(QStringLiteral("Memory slot %1").arg(i));
+        Option1[static_cast<std::size_t>(i)].widget()->setAccessibleName(
+            QStringLiteral("Memory slot %1").arg(i));
     setAccessibleName(windowTitle());
     setAccessibleDescription(QStringLiteral(
         "Below the entry groups four phasor diagrams: phases A (black), B (red) and C (blue), "

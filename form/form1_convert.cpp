@@ -11,27 +11,31 @@ namespace {
 
 // Every value the form shows or plots must be one the entry check would accept again:
 // one that rounds to a finite single, as the check rounds an entry.
-bool showable(double value) { return std::isfinite(calc::to_single(value)); }
+bool showable(double value) {
+    return std::isfinite(calc::to_single(value));
+}
 
-bool all_showable(const calc::PhasorState &s)
-{
-    for (double v : {s.va_mag, s.vb_mag, s.vc_mag, s.va_ang, s.vb_ang, double(s.vc_ang), s.va_real,
-                     s.vb_real, s.vc_real, s.va_imag, s.vb_imag, double(s.vc_imag), s.v0_mag,
-                     s.v1_mag, s.v2_mag, s.v0_ang, s.v1_ang, double(s.v2_ang), s.v0_real, s.v1_real,
-                     s.v2_real, s.v0_imag, s.v1_imag, double(s.v2_imag)}) {
+bool all_showable(const calc::PhasorState &s) {
+    for (double v : {s.va_mag,  s.vb_mag,  s.vc_mag,  s.va_ang,  s.vb_ang,  double(s.vc_ang),
+                     s.va_real, s.vb_real, s.vc_real, s.va_imag, s.vb_imag, double(s.vc_imag),
+                     s.v0_mag,  s.v1_mag,  s.v2_mag,  s.v0_ang,  s.v1_ang,  double(s.v2_ang),
+                     s.v0_real, s.v1_real, s.v2_real, s.v0_imag, s.v1_imag, double(s.v2_imag)}) {
         if (!showable(v))
             return false;
     }
     return true;
 }
 
-double number_of(const toolkit::TextBox &field) { return *toolkit::parse_number(field.Text()); }
-float single_of(const toolkit::TextBox &field) { return *toolkit::parse_single(field.Text()); }
+double number_of(const toolkit::TextBox &field) {
+    return *toolkit::parse_number(field.Text());
+}
+float single_of(const toolkit::TextBox &field) {
+    return *toolkit::parse_single(field.Text());
+}
 
 } // namespace
 
-void Form1::check_the_values(int index)
-{
+void Form1::check_the_values(int index) {
     errors_found = false;
     for (toolkit::TextBox *field : all_fields())
         field->setBackColor(toolkit::system_window_background);
@@ -49,8 +53,7 @@ void Form1::check_the_values(int index)
     }
 }
 
-void Form1::Convert_Click(int Index)
-{
+void Form1::Convert_Click(int Index) {
     if (!recall_in_progress) {
         for (int i = 1; i <= 10; ++i)
             Option1[static_cast<std::size_t>(i)].setValue(false);
@@ -77,12 +80,13 @@ void Form1::Convert_Click(int Index)
     plot_phasors();
 }
 
-void Form1::read_group(int Index)
-{
+void Form1::read_group(int Index) {
     calc::PhasorState &s = phasors;
     // Angles are entered in degrees: the double reading times the single pi180, and
     // phase C's and sequence 2's angles then rounded to single.
-    const auto radians = [&](const toolkit::TextBox &field) { return number_of(field) * double(s.pi180); };
+    const auto radians = [&](const toolkit::TextBox &field) {
+        return number_of(field) * double(s.pi180);
+    };
     switch (Index) {
     case 0:
         s.va_mag = number_of(mag_a);
@@ -121,8 +125,7 @@ void Form1::read_group(int Index)
     }
 }
 
-void Form1::convert_group(int Index)
-{
+void Form1::convert_group(int Index) {
     calc::PhasorState &s = phasors;
     switch (Index) {
     case 0:
@@ -148,8 +151,7 @@ void Form1::convert_group(int Index)
     }
 }
 
-void Form1::write_results(int Index)
-{
+void Form1::write_results(int Index) {
     const calc::PhasorState &s = phasors;
     using toolkit::format_fixed2;
     using toolkit::format_scientific;
@@ -190,8 +192,7 @@ void Form1::write_results(int Index)
     }
 }
 
-void Form1::CLEAR_Click()
-{
+void Form1::CLEAR_Click() {
     for (toolkit::TextBox *field : all_fields())
         field->setText(QStringLiteral("0"));
     Convert_Click(0);

@@ -105,7 +105,11 @@ constexpr std::array<LineDef, 4> lines{{
 
 } // namespace
 
-std::span<const ControlDef> control_definitions() { return controls; }
-std::span<const LineDef> line_definitions() { return lines; }
+std::span<const ControlDef> control_definitions() {
+    return controls;
+}
+std::span<const LineDef> line_definitions() {
+    return lines;
+}
 
 } // namespace form

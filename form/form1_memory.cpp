@@ -1,14 +1,12 @@
 #include "form/form1.h"
 
-void Form1::Option1_Click(int Index)
-{
+void Form1::Option1_Click(int Index) {
     save_case = false;
     jpunched = static_cast<std::int16_t>(Index);
     save_or_recall_case();
 }
 
-void Form1::save_or_recall_case()
-{
+void Form1::save_or_recall_case() {
     const auto slot = static_cast<std::size_t>(save_case ? 0 : jpunched);
     if (save_case) {
         if (jslot != 0)

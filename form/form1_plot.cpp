@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-void Form1::plot_phasors()
-{
+void Form1::plot_phasors() {
     toolkit::Canvas &form = canvas();
     form.begin_call();
 
@@ -61,8 +60,7 @@ void Form1::plot_phasors()
     recall_in_progress = false;
 }
 
-void Form1::draw_diagram(int h, float xc, float yc, float scale)
-{
+void Form1::draw_diagram(int h, float xc, float yc, float scale) {
     calc::PhasorState &s = phasors;
     const auto phasor = [&](double re, double im, int colour) {
         canvas().Line(xc, yc, static_cast<float>(xc + radius * re / scale),

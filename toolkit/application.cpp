@@ -8,8 +8,7 @@ namespace toolkit {
 
 namespace {
 
-QFont sans(int pixel_size)
-{
+QFont sans(int pixel_size) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixel_size);
@@ -18,21 +17,21 @@ QFont sans(int pixel_size)
 
 } // namespace
 
-void setup_application(QApplication &app)
-{
+void setup_application(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     app.setFont(default_font());
 }
 
 // 9.75 points at 96 dpi: 13 pixels.
-QFont form_font(bool bold)
-{
+QFont form_font(bool bold) {
     QFont font = sans(13);
     font.setBold(bold);
     return font;
 }
 
-QFont default_font() { return sans(11); }
+QFont default_font() {
+    return sans(11);
+}
 
 } // namespace toolkit

@@ -14,30 +14,35 @@ namespace toolkit {
 namespace {
 
 // Inside the filled interior of a box: the outline itself is drawn on top again.
-bool covered_by(const DrawOp &op, const DrawOp &box)
-{
+bool covered_by(const DrawOp &op, const DrawOp &box) {
     const TwipsBounds b = painted_bounds(op);
     const float inset = static_cast<float>(box.width * twips_per_px);
-    return b.left >= std::min(box.x1, box.x2) + inset && b.right <= std::max(box.x1, box.x2) - inset &&
-           b.top >= std::min(box.y1, box.y2) + inset && b.bottom <= std::max(box.y1, box.y2) - inset;
+    return b.left >= std::min(box.x1, box.x2) + inset &&
+           b.right <= std::max(box.x1, box.x2) - inset &&
+           b.top >= std::min(box.y1, box.y2) + inset &&
+           b.bottom <= std::max(box.y1, box.y2) - inset;
 }
 
-Qt::PenStyle pen_style(int draw_style)
-{
+Qt::PenStyle pen_style(int draw_style) {
     switch (draw_style) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case 1:
+        return Qt::DashLine;
+    case 2:
+        return Qt::DotLine;
+    case 3:
+        return Qt::DashDotLine;
+    case 4:
+        return Qt::DashDotDotLine;
+    case 5:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
 } // namespace
 
-TwipsBounds painted_bounds(const DrawOp &op)
-{
+TwipsBounds painted_bounds(const DrawOp &op) {
     // The pen width (in twips) around the geometry, generously.
     const float pad = static_cast<float>(op.width * twips_per_px);
     switch (op.kind) {
@@ -51,8 +56,7 @@ TwipsBounds painted_bounds(const DrawOp &op)
             std::max(op.x1, op.x2) + pad, std::max(op.y1, op.y2) + pad};
 }
 
-void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<Colour> color)
-{
+void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<Colour> color) {
     DrawOp op;
     op.kind = DrawOp::Kind::Line;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
@@ -60,24 +64,21 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<Colour> 
     record(op);
 }
 
-void Canvas::Box(float x1, float y1, float x2, float y2)
-{
+void Canvas::Box(float x1, float y1, float x2, float y2) {
     DrawOp op;
     op.kind = DrawOp::Kind::Box;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
     record(op);
 }
 
-void Canvas::Circle(float x, float y, float r)
-{
+void Canvas::Circle(float x, float y, float r) {
     DrawOp op;
     op.kind = DrawOp::Kind::Circle;
     op.x = x, op.y = y, op.r = r;
     record(op);
 }
 
-void Canvas::record(const DrawOp &incoming)
-{
+void Canvas::record(const DrawOp &incoming) {
     DrawOp op = incoming;
     op.style = DrawStyle;
     op.width = DrawWidth;
@@ -96,14 +97,12 @@ void Canvas::record(const DrawOp &incoming)
         on_change(op);
 }
 
-QRect painted_rect(const DrawOp &op)
-{
+QRect painted_rect(const DrawOp &op) {
     const TwipsBounds b = painted_bounds(op);
     return twips_rect(b.left, b.top, b.right - b.left, b.bottom - b.top).adjusted(-1, -1, 1, 1);
 }
 
-void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed) const
-{
+void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed) const {
     painter.save();
     for (const DrawOp &op : display_) {
         if (!exposed.isNull() && !exposed.intersects(painted_rect(op)))
@@ -118,8 +117,9 @@ void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &expo
         painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
         switch (op.kind) {
         case DrawOp::Kind::Box: {
-            const QRect r = QRect(QPoint(twips_to_px(std::min(op.x1, op.x2)), twips_to_px(std::min(op.y1, op.y2))),
-                                  QPoint(twips_to_px(std::max(op.x1, op.x2)), twips_to_px(std::max(op.y1, op.y2))));
+            const QRect r = QRect(
+                QPoint(twips_to_px(std::min(op.x1, op.x2)), twips_to_px(std::min(op.y1, op.y2))),
+                QPoint(twips_to_px(std::max(op.x1, op.x2)), twips_to_px(std::max(op.y1, op.y2))));
             painter.drawRect(r.adjusted(0, 0, -1, -1));
             break;
         }

@@ -23,7 +23,7 @@ struct DrawOp {
     int width = 1;                        // DrawWidth in pixels
     bool filled = false;                  // FillStyle 0 (solid) at the time of drawing
     Colour fill_color = 0;
-    std::optional<Colour> color;          // none: the form's foreground colour
+    std::optional<Colour> color; // none: the form's foreground colour
 
     bool operator==(const DrawOp &) const = default;
 };

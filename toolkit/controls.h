@@ -18,7 +18,8 @@ namespace toolkit {
 
 class TextBox {
 public:
-    explicit TextBox(QLineEdit *edit = nullptr) : edit_(edit) {}
+    explicit TextBox(QLineEdit *edit = nullptr)
+        : edit_(edit) {}
     QString Text() const;
     void setText(const QString &text);
     Colour BackColor() const { return back_color_; }
@@ -53,7 +54,10 @@ private:
 class Frame {
 public:
     Frame() = default;
-    Frame(QGroupBox *box, float left, float width) : box_(box), left_(left), width_(width) {}
+    Frame(QGroupBox *box, float left, float width)
+        : box_(box)
+        , left_(left)
+        , width_(width) {}
     float Left() const { return left_; }
     float Width() const { return width_; }
     QGroupBox *widget() const { return box_; }
@@ -72,7 +76,8 @@ struct LineShape {
 class OptionButton {
 public:
     OptionButton() = default;
-    explicit OptionButton(QRadioButton *button) : button_(button) {}
+    explicit OptionButton(QRadioButton *button)
+        : button_(button) {}
     bool Enabled() const;
     void setEnabled(bool enabled);
     bool FontBold() const;

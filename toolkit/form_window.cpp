@@ -8,8 +8,7 @@
 namespace toolkit {
 
 FormWindow::FormWindow(double client_width_twips, double client_height_twips, QWidget *parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setFixedSize(twips_to_px(client_width_twips), twips_to_px(client_height_twips));
     // The form's background is the button-face colour, which the plots also erase with.
     QPalette pal = palette();
@@ -21,14 +20,12 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     canvas_.on_change = [this](const DrawOp &op) { update(painted_rect(op)); };
 }
 
-LineShape &FormWindow::add_line(const LineShape &line)
-{
+LineShape &FormWindow::add_line(const LineShape &line) {
     lines_.push_back(line);
     return lines_.back();
 }
 
-void FormWindow::paintEvent(QPaintEvent *event)
-{
+void FormWindow::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     // A control repainting over the form (a caret blink, a key typed) exposes only its own
     // rectangle: the plot's operations elsewhere are skipped.

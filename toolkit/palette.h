@@ -20,7 +20,9 @@ inline constexpr Colour rgb_black = 0x00000000;
 inline constexpr Colour rgb_red = 0x000000FF;
 inline constexpr Colour rgb_blue = 0x00FF0000;
 
-inline constexpr bool is_system_colour(Colour c) { return (c & 0x80000000u) != 0; }
+inline constexpr bool is_system_colour(Colour c) {
+    return (c & 0x80000000u) != 0;
+}
 
 // Entry n (0 to 15) of the fixed 16-colour palette.
 Colour QBColor(int n);

@@ -11,8 +11,7 @@
 #include <iostream>
 #include <string>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     toolkit::setup_application(app);

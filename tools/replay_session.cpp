@@ -15,10 +15,11 @@ namespace tools {
 namespace {
 
 // Lets posted events (repaints, focus changes) settle, as a running event loop would.
-void settle() { QApplication::processEvents(); }
+void settle() {
+    QApplication::processEvents();
+}
 
-bool parse_index(const QString &word, int low, int high, int &index)
-{
+bool parse_index(const QString &word, int low, int high, int &index) {
     bool ok = false;
     index = word.toInt(&ok);
     return ok && index >= low && index <= high && word == QString::number(index);
@@ -26,10 +27,11 @@ bool parse_index(const QString &word, int low, int high, int &index)
 
 } // namespace
 
-QString ReplaySession::run_line(const QString &line)
-{
+QString ReplaySession::run_line(const QString &line) {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
-    const QString rest = line.indexOf(QLatin1Char(' ')) < 0 ? QString() : line.mid(line.indexOf(QLatin1Char(' ')) + 1);
+    const QString rest = line.indexOf(QLatin1Char(' ')) < 0
+                             ? QString()
+                             : line.mid(line.indexOf(QLatin1Char(' ')) + 1);
     const QStringList words = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (command == QLatin1String("set"))
         return set(rest);
@@ -51,8 +53,7 @@ QString ReplaySession::run_line(const QString &line)
     return QStringLiteral("unknown command '%1'").arg(command);
 }
 
-QString ReplaySession::set(const QString &arguments)
-{
+QString ReplaySession::set(const QString &arguments) {
     const qsizetype space = arguments.indexOf(QLatin1Char(' '));
     const QString name = space < 0 ? arguments : arguments.left(space);
     const QString text = space < 0 ? QString() : arguments.mid(space + 1);
@@ -62,18 +63,20 @@ QString ReplaySession::set(const QString &arguments)
             return {};
         }
     }
-    return name.isEmpty() ? QStringLiteral("set needs a field name") : QStringLiteral("no field named '%1'").arg(name);
+    return name.isEmpty() ? QStringLiteral("set needs a field name")
+                          : QStringLiteral("no field named '%1'").arg(name);
 }
 
-QString ReplaySession::click(const QStringList &words)
-{
+QString ReplaySession::click(const QStringList &words) {
     QWidget *target = nullptr;
     int index = 0;
     if (words.size() == 1 && words[0] == QLatin1String("CLEAR")) {
         target = form_.CLEAR;
-    } else if (words.size() == 2 && words[0] == QLatin1String("Convert") && parse_index(words[1], 0, 3, index)) {
+    } else if (words.size() == 2 && words[0] == QLatin1String("Convert") &&
+               parse_index(words[1], 0, 3, index)) {
         target = form_.Convert[static_cast<std::size_t>(index)];
-    } else if (words.size() == 2 && words[0] == QLatin1String("Option1") && parse_index(words[1], 1, 10, index)) {
+    } else if (words.size() == 2 && words[0] == QLatin1String("Option1") &&
+               parse_index(words[1], 1, 10, index)) {
         target = form_.Option1[static_cast<std::size_t>(index)].widget();
     } else {
         return QStringLiteral("click takes CLEAR, Convert 0-3 or Option1 1-10");
@@ -84,8 +87,7 @@ QString ReplaySession::click(const QStringList &words)
     return {};
 }
 
-QString ReplaySession::key(const QStringList &words)
-{
+QString ReplaySession::key(const QStringList &words) {
     static const QList<std::pair<QString, Qt::Key>> keys{
         {QStringLiteral("Tab"), Qt::Key_Tab},
         {QStringLiteral("Backtab"), Qt::Key_Backtab},
@@ -106,8 +108,7 @@ QString ReplaySession::key(const QStringList &words)
     return QStringLiteral("unknown key '%1'").arg(words[0]);
 }
 
-QString ReplaySession::grab(const QString &path)
-{
+QString ReplaySession::grab(const QString &path) {
     if (path.isEmpty())
         return QStringLiteral("grab needs a file name");
     settle();

@@ -14,7 +14,9 @@ class ReplaySession {
 public:
     using Writer = std::function<void(const QString &)>;
 
-    ReplaySession(Form1 &form, Writer out) : form_(form), out_(std::move(out)) {}
+    ReplaySession(Form1 &form, Writer out)
+        : form_(form)
+        , out_(std::move(out)) {}
 
     // Runs one line; returns an empty text, or the problem with it (nothing was done).
     QString run_line(const QString &line);

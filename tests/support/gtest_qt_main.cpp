@@ -9,8 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Discovery runs without the CTest environment, so pick a safe platform here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {

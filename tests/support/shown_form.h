@@ -16,8 +16,7 @@
 
 namespace testing_support {
 
-inline std::unique_ptr<Form1> shown_form()
-{
+inline std::unique_ptr<Form1> shown_form() {
     static const bool styled = [] {
         toolkit::setup_application(*qApp);
         return true;
@@ -32,17 +31,17 @@ inline std::unique_ptr<Form1> shown_form()
 }
 
 // A real click at the centre of a control, through Qt's event system.
-inline void click(QWidget *widget)
-{
+inline void click(QWidget *widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
     QApplication::processEvents();
 }
 
-inline QLineEdit *field(Form1 &form, const char *name) { return form.findChild<QLineEdit *>(QLatin1String(name)); }
+inline QLineEdit *field(Form1 &form, const char *name) {
+    return form.findChild<QLineEdit *>(QLatin1String(name));
+}
 
 // Types into a field as a user would: select all, then the keys.
-inline void type_into(Form1 &form, const char *name, const QString &text)
-{
+inline void type_into(Form1 &form, const char *name, const QString &text) {
     QLineEdit *edit = field(form, name);
     edit->selectAll();
     edit->setFocus();

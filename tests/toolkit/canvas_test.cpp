@@ -8,8 +8,7 @@ namespace {
 using toolkit::Canvas;
 using toolkit::DrawOp;
 
-TEST(Canvas, operations_carry_the_drawing_state_of_their_moment)
-{
+TEST(Canvas, operations_carry_the_drawing_state_of_their_moment) {
     Canvas c;
     c.Box(0, 0, 100, 100); // toolkit defaults: solid 1-px pen, transparent fill
     c.DrawStyle = 2;
@@ -33,8 +32,7 @@ TEST(Canvas, operations_carry_the_drawing_state_of_their_moment)
     EXPECT_EQ(c.last_call()[2].color, std::optional<toolkit::Colour>(0x000000FFu));
 }
 
-TEST(Canvas, begin_call_starts_a_new_record_but_keeps_the_picture)
-{
+TEST(Canvas, begin_call_starts_a_new_record_but_keeps_the_picture) {
     Canvas c;
     c.Line(0, 0, 10, 10);
     c.begin_call();
@@ -48,16 +46,14 @@ struct PruneCase {
     bool dropped;
 };
 
-DrawOp line(float x1, float y1, float x2, float y2, int width = 2)
-{
+DrawOp line(float x1, float y1, float x2, float y2, int width = 2) {
     DrawOp op;
     op.kind = DrawOp::Kind::Line;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.width = width;
     return op;
 }
 
-DrawOp circle(float x, float y, float r)
-{
+DrawOp circle(float x, float y, float r) {
     DrawOp op;
     op.kind = DrawOp::Kind::Circle;
     op.x = x, op.y = y, op.r = r;
@@ -67,8 +63,7 @@ DrawOp circle(float x, float y, float r)
 class CanvasFilledBox : public testing::TestWithParam<PruneCase> {};
 
 // A solid filled box from (1000, 1000) to (5000, 5000) hides what lies wholly inside it.
-TEST_P(CanvasFilledBox, drops_exactly_what_it_hides)
-{
+TEST_P(CanvasFilledBox, drops_exactly_what_it_hides) {
     const PruneCase &p = GetParam();
     Canvas c;
     c.DrawWidth = p.earlier.width;
@@ -93,16 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
                     PruneCase{"line_outside", line(6000, 6000, 7000, 7000), false}),
     [](const testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.name); });
 
-TEST(Canvas, a_transparent_box_hides_nothing)
-{
+TEST(Canvas, a_transparent_box_hides_nothing) {
     Canvas c;
     c.Line(2000, 2000, 3000, 3000);
     c.Box(1000, 1000, 5000, 5000);
     EXPECT_EQ(c.display_list().size(), 2u);
 }
 
-TEST(Canvas, repeating_a_one_pixel_operation_keeps_one_copy)
-{
+TEST(Canvas, repeating_a_one_pixel_operation_keeps_one_copy) {
     // Erasing with a transparent box again and again must not grow the picture.
     Canvas c;
     for (int i = 0; i < 100; ++i)
@@ -110,8 +103,7 @@ TEST(Canvas, repeating_a_one_pixel_operation_keeps_one_copy)
     EXPECT_EQ(c.display_list().size(), 1u);
 }
 
-TEST(Canvas, repeated_wide_lines_are_kept_because_their_smoothed_edges_add_up)
-{
+TEST(Canvas, repeated_wide_lines_are_kept_because_their_smoothed_edges_add_up) {
     Canvas c;
     c.DrawWidth = 2;
     c.Line(0, 0, 100, 100);
