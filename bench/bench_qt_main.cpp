@@ -6,19 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-        // Qt wants a private runtime folder.
-        const std::string dir = "/tmp/trivane-runtime-" + std::to_string(getuid());
-        mkdir(dir.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
-    }
+    toolkit::ensure_runtime_dir();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     benchmark::Initialize(&argc, argv);

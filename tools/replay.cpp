@@ -13,6 +13,7 @@
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    toolkit::ensure_runtime_dir();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     Form1 form;
