@@ -20,13 +20,6 @@ void parse_typical_entry_system_separator(benchmark::State &state) {
 }
 BENCHMARK(parse_typical_entry_system_separator);
 
-void parse_single_typical_entry(benchmark::State &state) {
-    const QString text = QStringLiteral("8.66E-01");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(toolkit::parse_single(text, u"."));
-}
-BENCHMARK(parse_single_typical_entry);
-
 void format_scientific_result(benchmark::State &state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(toolkit::format_scientific(-1.2094851e-08, u"."));

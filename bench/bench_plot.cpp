@@ -22,23 +22,11 @@ struct DrawnForm {
     }
 };
 
-void plot_phasors_alone(benchmark::State &state) {
-    DrawnForm drawn;
-    for (auto _ : state) {
-        // A recall in progress skips the autosave, so only the drawing is timed.
-        drawn.form.recall_in_progress = true;
-        drawn.form.plot_phasors();
-        benchmark::DoNotOptimize(drawn.form.canvas().last_call().data());
-    }
-    state.counters["ops"] = static_cast<double>(drawn.form.canvas().last_call().size());
-}
-BENCHMARK(plot_phasors_alone);
-
 void convert_with_plot(benchmark::State &state) {
     DrawnForm drawn;
     for (auto _ : state) {
         drawn.form.Convert_Click(0);
-        benchmark::DoNotOptimize(drawn.form.jslot);
+        benchmark::DoNotOptimize(drawn.form.canvas().last_call().size());
     }
     // The repaints that the recorded operations scheduled are not part of a conversion.
     QApplication::processEvents();

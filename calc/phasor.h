@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <concepts>
-#include <numbers>
 
 namespace calc {
 
@@ -19,7 +18,6 @@ concept PhasorPart = std::same_as<T, double> || std::same_as<T, float>;
 // however small it is: +pi/2 for imag >= 0 (the zero phasor too), -pi/2 below.
 template <PhasorPart Real, PhasorPart Imag, PhasorPart Mag, PhasorPart Ang>
 void rect_to_polar(Real real, Imag imag, Mag &mag, Ang &ang) {
-    constexpr double pi = std::numbers::pi; // equals 4 * atan(1.0)
     const double p = real;
     const double q = imag;
     store(mag, std::sqrt(square(real) + square(imag)));
@@ -53,7 +51,7 @@ void polar_to_rect(Mag mag, Ang ang, Real &real, Imag &imag) {
     store(imag, m * std::sin(a));
 }
 
-// The start-up constants: pi = 4 atan(1) in double, pi180 = pi / 180 rounded to single.
+// The start-up constant pi180 = pi / 180, computed in double and rounded to single.
 void set_angle_constants(PhasorState &state);
 
 } // namespace calc

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <numbers>
+
 namespace calc {
+
+// pi, the double that 4 * atan(1) gives.
+inline constexpr double pi = std::numbers::pi;
 
 // The form-level numbers that the conversions share, in declaration order. Variables that
 // only ever receive doubles are double; those held in single precision are float, and their
@@ -23,9 +28,9 @@ struct PhasorState {
     double v0_imag = 0.0, v1_imag = 0.0;
     float v2_imag = 0.0F;
 
-    // Angle constants, fixed at start-up by set_angle_constants.
-    double pi = 0.0;
-    float pi180 = 0.0F; // degrees to radians
+    // Degrees to radians: pi / 180 rounded to single, fixed at start-up by
+    // set_angle_constants.
+    float pi180 = 0.0F;
 
     // Phases turned by a (+120 degrees) and a^2 (-120 degrees), for abc_to_seq.
     double a1vb_ang = 0.0, a1vc_ang = 0.0, a2vb_ang = 0.0;

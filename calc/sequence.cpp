@@ -9,19 +9,17 @@ namespace {
 
 // The operator a turns a phasor by a third of a turn. It is applied by adding to the angle
 // and converting back to rectangular form, never by complex multiplication.
-double third_of_turn(const PhasorState &s) {
-    return (2 * s.pi) / 3;
-}
+constexpr double third_of_turn = (2 * pi) / 3;
 
 } // namespace
 
 // Each sum is evaluated left to right in double; the order of the steps and the precision of
 // every variable decide the residues of near-zero components.
 void abc_to_seq(PhasorState &s) {
-    store(s.a1vb_ang, s.vb_ang + third_of_turn(s));
-    store(s.a1vc_ang, s.vc_ang + third_of_turn(s));
-    store(s.a2vb_ang, s.vb_ang - third_of_turn(s));
-    store(s.a2vc_ang, s.vc_ang - third_of_turn(s));
+    store(s.a1vb_ang, s.vb_ang + third_of_turn);
+    store(s.a1vc_ang, s.vc_ang + third_of_turn);
+    store(s.a2vb_ang, s.vb_ang - third_of_turn);
+    store(s.a2vc_ang, s.vc_ang - third_of_turn);
 
     polar_to_rect(s.va_mag, s.va_ang, s.va_real, s.va_imag);
     polar_to_rect(s.vb_mag, s.vb_ang, s.vb_real, s.vb_imag);
@@ -49,10 +47,10 @@ void seq_to_abc(PhasorState &s) {
     polar_to_rect(s.v1_mag, s.v1_ang, s.v1_real, s.v1_imag);
     polar_to_rect(s.v2_mag, s.v2_ang, s.v2_real, s.v2_imag);
 
-    store(s.a1v1_ang, s.v1_ang + third_of_turn(s));
-    store(s.a1v2_ang, s.v2_ang + third_of_turn(s));
-    store(s.a2v1_ang, s.v1_ang - third_of_turn(s));
-    store(s.a2v2_ang, s.v2_ang - third_of_turn(s));
+    store(s.a1v1_ang, s.v1_ang + third_of_turn);
+    store(s.a1v2_ang, s.v2_ang + third_of_turn);
+    store(s.a2v1_ang, s.v1_ang - third_of_turn);
+    store(s.a2v2_ang, s.v2_ang - third_of_turn);
 
     polar_to_rect(s.v1_mag, s.a1v1_ang, s.a1v1_real, s.a1v1_imag);
     polar_to_rect(s.v2_mag, s.a1v2_ang, s.a1v2_real, s.a1v2_imag);

@@ -7,7 +7,6 @@
 #include "toolkit/twips.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,53 +14,69 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 namespace {
 
-using TextBoxMember = toolkit::TextBox Form1::*;
+// Which member each named control of the definition becomes. The fields are listed in
+// checking order: each group's magnitudes or real parts, then its angles or imaginary parts.
+template <typename Handle, std::size_t N>
+using Members = std::array<std::pair<std::string_view, Handle Form1::*>, N>;
 
-// The fields in checking order; each group's six are its magnitudes or real parts,
-// then its angles or imaginary parts.
-constexpr std::array<std::pair<TextBoxMember, const char *>, 24> field_members{{
-    {&Form1::mag_a, "mag_a"},   {&Form1::mag_b, "mag_b"},   {&Form1::mag_c, "mag_c"},
-    {&Form1::ang_a, "ang_a"},   {&Form1::ang_b, "ang_b"},   {&Form1::ang_c, "ang_c"},
-    {&Form1::real_a, "real_a"}, {&Form1::real_b, "real_b"}, {&Form1::real_c, "real_c"},
-    {&Form1::imag_a, "imag_a"}, {&Form1::imag_b, "imag_b"}, {&Form1::imag_c, "imag_c"},
-    {&Form1::mag_0, "mag_0"},   {&Form1::mag_1, "mag_1"},   {&Form1::mag_2, "mag_2"},
-    {&Form1::ang_0, "ang_0"},   {&Form1::ang_1, "ang_1"},   {&Form1::ang_2, "ang_2"},
-    {&Form1::real_0, "real_0"}, {&Form1::real_1, "real_1"}, {&Form1::real_2, "real_2"},
-    {&Form1::imag_0, "imag_0"}, {&Form1::imag_1, "imag_1"}, {&Form1::imag_2, "imag_2"},
+constexpr Members<toolkit::TextBox, 24> field_members{{
+    {"mag_a", &Form1::mag_a},   {"mag_b", &Form1::mag_b},   {"mag_c", &Form1::mag_c},
+    {"ang_a", &Form1::ang_a},   {"ang_b", &Form1::ang_b},   {"ang_c", &Form1::ang_c},
+    {"real_a", &Form1::real_a}, {"real_b", &Form1::real_b}, {"real_c", &Form1::real_c},
+    {"imag_a", &Form1::imag_a}, {"imag_b", &Form1::imag_b}, {"imag_c", &Form1::imag_c},
+    {"mag_0", &Form1::mag_0},   {"mag_1", &Form1::mag_1},   {"mag_2", &Form1::mag_2},
+    {"ang_0", &Form1::ang_0},   {"ang_1", &Form1::ang_1},   {"ang_2", &Form1::ang_2},
+    {"real_0", &Form1::real_0}, {"real_1", &Form1::real_1}, {"real_2", &Form1::real_2},
+    {"imag_0", &Form1::imag_0}, {"imag_1", &Form1::imag_1}, {"imag_2", &Form1::imag_2},
 }};
 
-constexpr std::array<std::pair<toolkit::Label Form1::*, const char *>, 8> label_members{{
-    {&Form1::Letter_A, "Letter_A"},
-    {&Form1::Letter_B, "Letter_B"},
-    {&Form1::Letter_C, "Letter_C"},
-    {&Form1::Positive_label, "Positive_label"},
-    {&Form1::Negative_label, "Negative_label"},
-    {&Form1::Zero_label, "Zero_label"},
-    {&Form1::Label22, "Label22"},
-    {&Form1::Label2, "Label2"},
+constexpr Members<toolkit::Label, 8> label_members{{
+    {"Letter_A", &Form1::Letter_A},
+    {"Letter_B", &Form1::Letter_B},
+    {"Letter_C", &Form1::Letter_C},
+    {"Positive_label", &Form1::Positive_label},
+    {"Negative_label", &Form1::Negative_label},
+    {"Zero_label", &Form1::Zero_label},
+    {"Label22", &Form1::Label22},
+    {"Label2", &Form1::Label2},
 }};
 
-constexpr std::array<std::pair<toolkit::Frame Form1::*, const char *>, 5> frame_members{{
-    {&Form1::Polar_ABC, "Polar_ABC"},
-    {&Form1::Rectangular_ABC, "Rectangular_ABC"},
-    {&Form1::Polar_012, "Polar_012"},
-    {&Form1::Rectangular_012, "Rectangular_012"},
-    {&Form1::Frame1, "Frame1"},
+constexpr Members<toolkit::Frame, 5> frame_members{{
+    {"Polar_ABC", &Form1::Polar_ABC},
+    {"Rectangular_ABC", &Form1::Rectangular_ABC},
+    {"Polar_012", &Form1::Polar_012},
+    {"Rectangular_012", &Form1::Rectangular_012},
+    {"Frame1", &Form1::Frame1},
 }};
 
-QString object_name(const form::ControlDef &def) {
-    const QString name =
-        QString::fromUtf8(def.name.data(), static_cast<qsizetype>(def.name.size()));
-    return def.index < 0 ? name : name + QLatin1Char('_') + QString::number(def.index);
+constexpr Members<toolkit::LineShape *, 4> line_members{{
+    {"Line1", &Form1::Line1},
+    {"Line2", &Form1::Line2},
+    {"Line3", &Form1::Line3},
+    {"Line4", &Form1::Line4},
+}};
+
+template <typename Handle, std::size_t N>
+Handle Form1::*member_named(const Members<Handle, N> &members, std::string_view name) {
+    for (const auto &[member_name, member] : members) {
+        if (member_name == name)
+            return member;
+    }
+    return nullptr;
 }
 
-QString caption_of(const form::ControlDef &def) {
-    return QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size()));
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString object_name(const form::ControlDef &def) {
+    const QString name = text_of(def.name);
+    return def.index < 0 ? name : name + QLatin1Char('_') + QString::number(def.index);
 }
 
 } // namespace
@@ -74,33 +89,28 @@ Form1::Form1(QWidget *parent)
 }
 
 void Form1::create_controls() {
-    QHash<QString, QWidget *> containers;
-    QHash<QString, const form::ControlDef *> defs;
+    std::map<std::string_view, QWidget *> containers;
     std::multimap<int, QWidget *> tab_order;
 
     for (const form::ControlDef &def : form::control_definitions()) {
-        const QString name = object_name(def);
-        QWidget *parent =
-            def.container.empty()
-                ? this
-                : containers.value(QString::fromUtf8(def.container.data(),
-                                                     static_cast<qsizetype>(def.container.size())));
+        QWidget *parent = def.container.empty() ? this : containers.at(def.container);
+        const QString caption = text_of(def.caption);
         QWidget *widget = nullptr;
         switch (def.kind) {
         case form::ControlKind::Frame:
-            widget = new QGroupBox(caption_of(def), parent);
-            containers.insert(name, widget);
+            widget = new QGroupBox(caption, parent);
+            containers.emplace(def.name, widget);
             break;
         case form::ControlKind::TextBox: {
             // The default texts are numbers the check must accept, so they are written
             // with the user's decimal separator ("1,0" under German settings).
-            QString text = caption_of(def);
+            QString text = caption;
             text.replace(QLatin1Char('.'), toolkit::decimal_separator());
             widget = new QLineEdit(text, parent);
             break;
         }
         case form::ControlKind::Label: {
-            auto *label = new QLabel(caption_of(def), parent);
+            auto *label = new QLabel(caption, parent);
             label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignTop);
             label->setWordWrap((def.flags & form::wraps) != 0);
@@ -111,24 +121,26 @@ void Form1::create_controls() {
             break;
         }
         case form::ControlKind::Button: {
-            auto *button = new QPushButton(caption_of(def), parent);
+            auto *button = new QPushButton(caption, parent);
             button->setAutoDefault(true); // Return presses the focused button
             widget = button;
             break;
         }
         case form::ControlKind::Option:
-            widget = new QRadioButton(caption_of(def), parent);
+            widget = new QRadioButton(caption, parent);
             break;
         }
-        widget->setObjectName(name);
+        widget->setObjectName(object_name(def));
         widget->setGeometry(toolkit::twips_rect(def.left, def.top, def.width, def.height));
         widget->setFont((def.flags & form::default_font)
                             ? toolkit::default_font()
                             : toolkit::form_font((def.flags & form::bold) != 0));
         widget->setEnabled((def.flags & form::disabled) == 0);
+        if (!def.spoken.empty())
+            widget->setAccessibleName(text_of(def.spoken));
         if (widget->focusPolicy() != Qt::NoFocus)
             tab_order.emplace(def.tab, widget);
-        defs.insert(name, &def);
+        bind(def, widget);
     }
 
     // Focus walks the tab indices; the first stop is the lowest index that takes focus.
@@ -139,65 +151,72 @@ void Form1::create_controls() {
         previous = widget;
     }
 
-    for (const auto &[member, name] : field_members)
-        this->*member = toolkit::TextBox(findChild<QLineEdit *>(QLatin1String(name)));
-    for (const auto &[member, name] : label_members) {
-        const form::ControlDef &def = *defs.value(QLatin1String(name));
-        this->*member = toolkit::Label(findChild<QLabel *>(QLatin1String(name)), def.left, def.top,
-                                       def.width, def.height);
-    }
-    for (const auto &[member, name] : frame_members) {
-        const form::ControlDef &def = *defs.value(QLatin1String(name));
-        this->*member =
-            toolkit::Frame(findChild<QGroupBox *>(QLatin1String(name)), def.left, def.width);
-    }
-    for (int i = 0; i < 4; ++i) {
-        Convert[static_cast<std::size_t>(i)] =
-            findChild<QPushButton *>(QStringLiteral("Convert_%1").arg(i));
-        connect(Convert[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { Convert_Click(i); });
-    }
-    CLEAR = findChild<QPushButton *>(QStringLiteral("CLEAR"));
-    connect(CLEAR, &QPushButton::clicked, this, [this] { CLEAR_Click(); });
-    for (int i = 1; i <= 10; ++i) {
-        auto *button = findChild<QRadioButton *>(QStringLiteral("Option1_%1").arg(i));
-        Option1[static_cast<std::size_t>(i)] = toolkit::OptionButton(button);
-        connect(button, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    }
-
-    toolkit::LineShape **line_members[] = {&Line1, &Line2, &Line3, &Line4};
-    std::size_t n = 0;
     for (const form::LineDef &def : form::line_definitions())
-        *line_members[n++] = &add_line({def.x1, def.y1, def.x2, def.y2});
+        this->*member_named(line_members, def.name) = &add_line({def.x1, def.y1, def.x2, def.y2});
+
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i] = &(this->*field_members[i].second);
 
     describe_for_screen_readers();
     mag_b.widget()->setFocus();
 }
 
+// Keeps the control where the program reaches it by name, and connects its click.
+void Form1::bind(const form::ControlDef &def, QWidget *widget) {
+    const auto index = static_cast<std::size_t>(def.index);
+    switch (def.kind) {
+    case form::ControlKind::Frame:
+        this->*member_named(frame_members, def.name) =
+            toolkit::Frame(static_cast<QGroupBox *>(widget), def.left, def.width);
+        break;
+    case form::ControlKind::TextBox:
+        this->*member_named(field_members, def.name) =
+            toolkit::TextBox(static_cast<QLineEdit *>(widget));
+        break;
+    case form::ControlKind::Label:
+        // Only the labels the program moves, shows or hides are reached by name.
+        if (const auto member = member_named(label_members, def.name))
+            this->*member = toolkit::Label(static_cast<QLabel *>(widget), def.left, def.top,
+                                           def.width, def.height);
+        break;
+    case form::ControlKind::Button: {
+        auto *button = static_cast<QPushButton *>(widget);
+        if (def.name == "CLEAR") {
+            CLEAR = button;
+            connect(button, &QPushButton::clicked, this, [this] { CLEAR_Click(); });
+        } else {
+            Convert.at(index) = button;
+            connect(button, &QPushButton::clicked, this,
+                    [this, i = def.index] { Convert_Click(i); });
+        }
+        break;
+    }
+    case form::ControlKind::Option: {
+        auto *button = static_cast<QRadioButton *>(widget);
+        Option1.at(index) = toolkit::OptionButton(button);
+        connect(button, &QRadioButton::clicked, this, [this, i = def.index] { Option1_Click(i); });
+        break;
+    }
+    }
+}
+
 void Form1::Form_Load() {
-    calc::set_angle_constants(phasors);
+    calc::set_angle_constants(phasors_);
+    form::FormState &s = state_;
     // Singles throughout: the line's ends are singles and the constants are integers.
-    xspacing = (Line1->X2 - Line1->X1) / 4.0F;
-    radius = xspacing / 2.0F - 300.0F;
-    littlespace = 100.0F;
-    recall_in_progress = false;
-    jslot = 0;
+    s.xspacing = (Line1->X2 - Line1->X1) / 4.0F;
+    s.radius = s.xspacing / 2.0F - 300.0F;
+    s.littlespace = 100.0F;
+    s.recall_in_progress = false;
+    s.jslot = 0;
     activate_labels();
     for (toolkit::Label *label :
          {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label, &Label22})
         label->setVisible(false);
 }
 
-std::array<toolkit::TextBox *, 24> Form1::all_fields() {
-    std::array<toolkit::TextBox *, 24> fields{};
-    std::transform(field_members.begin(), field_members.end(), fields.begin(),
-                   [this](const auto &entry) { return &(this->*entry.first); });
-    return fields;
-}
-
-std::array<toolkit::TextBox *, 6> Form1::group_fields(int index) {
+std::array<toolkit::TextBox *, 6> Form1::group_fields(int index) const {
     std::array<toolkit::TextBox *, 6> fields{};
-    const auto all = all_fields();
-    std::copy_n(all.begin() + std::ptrdiff_t{6} * index, 6, fields.begin());
+    std::copy_n(fields_.begin() + std::ptrdiff_t{6} * index, 6, fields.begin());
     return fields;
 }

@@ -3,57 +3,51 @@
 // How the pieces meet
 // -------------------
 // Form1 is the one window of the program and owns everything for its life: the controls
-// built from the window definition (form1_definition.cpp), the form-level numbers of the
-// conversions (one calc::PhasorState, whose members keep the program's variable names),
-// the flags that steer the shared procedures, and the six text arrays of the case memory.
+// built from the window definition (form1_definition.cpp, bound to their members in
+// form1.cpp), the form-level numbers of the conversions (one calc::PhasorState, whose
+// members keep the program's variable names), and one form::FormState beside it for the
+// plot geometry, the flags that steer the shared procedures and the case memory.
 //
 // A click on Convert(i) runs Convert_Click(i) (form1_convert.cpp): check_the_values(i)
-// parses the group through toolkit's number texts, calc's transforms work on the state
-// in place, the results are formatted back into the other groups, and plot_phasors
-// (form1_plot.cpp) draws the four diagrams on the form's retained canvas. A completed
-// drawing autosaves the case (form1_memory.cpp); Option1_Click recalls one.
+// reads the group's texts through toolkit's number texts and keeps the values it accepts,
+// calc's transforms work on the state in place, and the results are formatted back into
+// the other groups. plot_phasors (form1_plot.cpp) then reads the state, places the plot
+// captions (activate_labels, form1_labels.cpp) and draws the four diagrams on the form's
+// retained canvas. A completed drawing autosaves the case; Option1_Click recalls one
+// (form1_memory.cpp). What screen readers hear is set up in form1_accessibility.cpp.
 
 #include "calc/phasor_state.h"
+#include "form/form_state.h"
 #include "toolkit/controls.h"
 #include "toolkit/form_window.h"
-
-#include <QString>
+#include "toolkit/number_text.h"
 
 #include <array>
-#include <cstdint>
 
 class QPushButton;
+class QWidget;
+
+namespace form {
+struct ControlDef;
+}
 
 class Form1 : public toolkit::FormWindow {
 public:
     explicit Form1(QWidget *parent = nullptr);
 
     // The window's events.
-    void Form_Load();
     void Convert_Click(int Index);
     void CLEAR_Click();
     void Option1_Click(int Index);
 
-    // Procedures of the form.
-    void check_the_values(int index);
-    void activate_labels();
-    void plot_phasors();
-    void save_or_recall_case();
+    // What the window holds, for tests and the replay driver to read.
+    const calc::PhasorState &phasors() const { return phasors_; }
+    const form::FormState &state() const { return state_; }
 
-    // --- Form-level state -------------------------------------------------------------
-    calc::PhasorState phasors;
-    float xspacing = 0;     // a quarter of the plot box width
-    float radius = 0;       // the 1 per-unit radius of the diagrams
-    float littlespace = 0;  // gap between the plot box and the label row
-    std::int16_t jslot = 0; // newest saved slot, 0 before the first save
-    std::int16_t jpunched = 0;
-    bool recall_in_progress = false;
-    bool save_case = false;
-    bool errors_found = false;
-
-    // The case memory: the six ABC polar texts of each slot; entry 0 is never used.
-    std::array<QString, 11> saved_mag_a, saved_mag_b, saved_mag_c;
-    std::array<QString, 11> saved_ang_a, saved_ang_b, saved_ang_c;
+    // The 24 fields in the order the check and the Clear command walk them.
+    const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
+    // The six fields of a group, in reading order (magnitudes or real parts first).
+    std::array<toolkit::TextBox *, 6> group_fields(int index) const;
 
     // --- Controls ---------------------------------------------------------------------
     toolkit::Frame Polar_ABC, Rectangular_ABC, Polar_012, Rectangular_012, Frame1;
@@ -68,18 +62,31 @@ public:
     QPushButton *CLEAR = nullptr;
     std::array<toolkit::OptionButton, 11> Option1; // Index 1 to 10
 
-    // The 24 fields in the order the check and the Clear command walk them.
-    std::array<toolkit::TextBox *, 24> all_fields();
-    // The six fields of a group, in reading order (magnitudes or real parts first).
-    std::array<toolkit::TextBox *, 6> group_fields(int index);
-
 private:
     void create_controls();
+    void bind(const form::ControlDef &def, QWidget *widget);
     void describe_for_screen_readers();
+
+    // Start-up and the procedures of the form.
+    void Form_Load();
+    void check_the_values(int index);
+    void activate_labels();
+    void plot_phasors();
+    void save_or_recall_case();
+
     // The steps of the Convert command.
     void read_group(int Index);
     void convert_group(int Index);
     void write_results(int Index);
     // Draws the phasors of diagram h about its centre.
     void draw_diagram(int h, float xc, float yc, float scale);
+    // The two things the case memory does.
+    void save_in_next_slot();
+    void recall_slot(int slot);
+
+    calc::PhasorState phasors_;
+    form::FormState state_;
+    // The values check_the_values accepted in the checked group, in reading order.
+    std::array<toolkit::EntryNumber, 6> accepted_{};
+    std::array<toolkit::TextBox *, 24> fields_{};
 };

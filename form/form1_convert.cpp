@@ -26,99 +26,96 @@ bool all_showable(const calc::PhasorState &s) {
     return true;
 }
 
-double number_of(const toolkit::TextBox &field) {
-    return *toolkit::parse_number(field.Text());
-}
-float single_of(const toolkit::TextBox &field) {
-    return *toolkit::parse_single(field.Text());
-}
-
 } // namespace
 
+// An entry passes when its text is a number within the single-precision range: the check
+// judges the text rounded straight to single, and keeps what it read for the reading step.
 void Form1::check_the_values(int index) {
-    errors_found = false;
+    state_.errors_found = false;
     for (toolkit::TextBox *field : all_fields())
         field->setBackColor(toolkit::system_window_background);
-    for (int group = 0; group < 4; ++group) {
-        if (group != index)
-            continue;
-        for (toolkit::TextBox *field : group_fields(group)) {
-            field->setBackColor(toolkit::error_light_red);
-            if (!toolkit::parse_single(field->Text())) {
-                errors_found = true;
-                return;
-            }
-            field->setBackColor(toolkit::system_window_background);
+    const auto fields = group_fields(index);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->setBackColor(toolkit::error_light_red);
+        const auto number = toolkit::parse_number(fields[i]->Text());
+        if (!number || !std::isfinite(number->single)) {
+            state_.errors_found = true;
+            return;
         }
+        accepted_[i] = *number;
+        fields[i]->setBackColor(toolkit::system_window_background);
     }
 }
 
 void Form1::Convert_Click(int Index) {
-    if (!recall_in_progress) {
+    if (Index < 0 || Index > 3)
+        return;
+    if (!state_.recall_in_progress) {
         for (int i = 1; i <= 10; ++i)
             Option1[static_cast<std::size_t>(i)].setValue(false);
     }
     check_the_values(Index);
-    if (!errors_found) {
+    if (!state_.errors_found) {
         read_group(Index);
         convert_group(Index);
-        if (all_showable(phasors)) {
+        if (all_showable(phasors_)) {
             write_results(Index);
         } else {
             // A result beyond the single range cannot be shown: refuse the entry as a
             // whole, like a failed check, and leave every text as it was.
-            errors_found = true;
+            state_.errors_found = true;
             for (toolkit::TextBox *field : group_fields(Index))
                 field->setBackColor(toolkit::error_light_red);
         }
     }
-    if (errors_found) {
-        phasors.va_mag = 0.0;
-        phasors.vb_mag = 0.0;
-        phasors.vc_mag = 0.0;
+    if (state_.errors_found) {
+        phasors_.va_mag = 0.0;
+        phasors_.vb_mag = 0.0;
+        phasors_.vc_mag = 0.0;
     }
     plot_phasors();
 }
 
+// The values the check accepted become the group's variables: magnitudes and rectangular
+// parts as doubles, imag_c and imag_2 as read straight to single; angles are entered in
+// degrees, so their double reading is multiplied by the single pi180, and phase C's and
+// sequence 2's angles are then rounded to single.
 void Form1::read_group(int Index) {
-    calc::PhasorState &s = phasors;
-    // Angles are entered in degrees: the double reading times the single pi180, and
-    // phase C's and sequence 2's angles then rounded to single.
-    const auto radians = [&](const toolkit::TextBox &field) {
-        return number_of(field) * double(s.pi180);
-    };
+    calc::PhasorState &s = phasors_;
+    const auto &v = accepted_;
+    const auto radians = [&](std::size_t i) { return v[i].value * double(s.pi180); };
     switch (Index) {
     case 0:
-        s.va_mag = number_of(mag_a);
-        s.vb_mag = number_of(mag_b);
-        s.vc_mag = number_of(mag_c);
-        s.va_ang = radians(ang_a);
-        s.vb_ang = radians(ang_b);
-        s.vc_ang = calc::to_single(radians(ang_c));
+        s.va_mag = v[0].value;
+        s.vb_mag = v[1].value;
+        s.vc_mag = v[2].value;
+        s.va_ang = radians(3);
+        s.vb_ang = radians(4);
+        s.vc_ang = calc::to_single(radians(5));
         break;
     case 1:
-        s.va_real = number_of(real_a);
-        s.vb_real = number_of(real_b);
-        s.vc_real = number_of(real_c);
-        s.va_imag = number_of(imag_a);
-        s.vb_imag = number_of(imag_b);
-        s.vc_imag = single_of(imag_c);
+        s.va_real = v[0].value;
+        s.vb_real = v[1].value;
+        s.vc_real = v[2].value;
+        s.va_imag = v[3].value;
+        s.vb_imag = v[4].value;
+        s.vc_imag = v[5].single;
         break;
     case 2:
-        s.v0_mag = number_of(mag_0);
-        s.v1_mag = number_of(mag_1);
-        s.v2_mag = number_of(mag_2);
-        s.v0_ang = radians(ang_0);
-        s.v1_ang = radians(ang_1);
-        s.v2_ang = calc::to_single(radians(ang_2));
+        s.v0_mag = v[0].value;
+        s.v1_mag = v[1].value;
+        s.v2_mag = v[2].value;
+        s.v0_ang = radians(3);
+        s.v1_ang = radians(4);
+        s.v2_ang = calc::to_single(radians(5));
         break;
     case 3:
-        s.v0_real = number_of(real_0);
-        s.v1_real = number_of(real_1);
-        s.v2_real = number_of(real_2);
-        s.v0_imag = number_of(imag_0);
-        s.v1_imag = number_of(imag_1);
-        s.v2_imag = single_of(imag_2);
+        s.v0_real = v[0].value;
+        s.v1_real = v[1].value;
+        s.v2_real = v[2].value;
+        s.v0_imag = v[3].value;
+        s.v1_imag = v[4].value;
+        s.v2_imag = v[5].single;
         break;
     default:
         break;
@@ -126,7 +123,7 @@ void Form1::read_group(int Index) {
 }
 
 void Form1::convert_group(int Index) {
-    calc::PhasorState &s = phasors;
+    calc::PhasorState &s = phasors_;
     switch (Index) {
     case 0:
         calc::abc_to_seq(s);
@@ -152,7 +149,7 @@ void Form1::convert_group(int Index) {
 }
 
 void Form1::write_results(int Index) {
-    const calc::PhasorState &s = phasors;
+    const calc::PhasorState &s = phasors_;
     using toolkit::format_fixed2;
     using toolkit::format_scientific;
     const auto degrees = [&](double ang) { return format_fixed2(ang / double(s.pi180)); };

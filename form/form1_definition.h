@@ -30,6 +30,7 @@ struct ControlDef {
     int tab;
     unsigned flags;
     toolkit::Colour fore_color;
+    std::string_view spoken = {}; // the name screen readers say, where the caption is none
 };
 
 struct LineDef {

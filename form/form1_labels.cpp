@@ -14,7 +14,7 @@ void Form1::activate_labels() {
     Letter_B.setLeft(static_cast<float>(middle(Polar_ABC) - 0.5 * Letter_A.Width()));
     Letter_A.setLeft(static_cast<float>(Letter_B.Left() - 1.5 * Letter_A.Width()));
     Letter_C.setLeft(static_cast<float>(Letter_B.Left() + 1.5 * Letter_A.Width()));
-    Letter_A.setTop(Line1->Y1 + littlespace);
+    Letter_A.setTop(Line1->Y1 + state_.littlespace);
     Letter_B.setTop(Letter_A.Top());
     Letter_C.setTop(Letter_A.Top());
     Positive_label.setLeft(

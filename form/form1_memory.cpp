@@ -1,40 +1,45 @@
 #include "form/form1.h"
 
 void Form1::Option1_Click(int Index) {
-    save_case = false;
-    jpunched = static_cast<std::int16_t>(Index);
+    state_.save_case = false;
+    state_.jpunched = static_cast<std::int16_t>(Index);
     save_or_recall_case();
 }
 
 void Form1::save_or_recall_case() {
-    const auto slot = static_cast<std::size_t>(save_case ? 0 : jpunched);
-    if (save_case) {
-        if (jslot != 0)
-            Option1[static_cast<std::size_t>(jslot)].setFontBold(false);
-        jslot = static_cast<std::int16_t>(jslot + 1);
-        if (jslot == 11)
-            jslot = 1;
-        const auto j = static_cast<std::size_t>(jslot);
-        Option1[j].setEnabled(true);
-        Option1[j].setFontBold(true);
-        // The texts exactly as they stand: a recall brings back what was typed.
-        saved_mag_a[j] = mag_a.Text();
-        saved_mag_b[j] = mag_b.Text();
-        saved_mag_c[j] = mag_c.Text();
-        saved_ang_a[j] = ang_a.Text();
-        saved_ang_b[j] = ang_b.Text();
-        saved_ang_c[j] = ang_c.Text();
-        return;
-    }
-    mag_a.setText(saved_mag_a[slot]);
-    mag_b.setText(saved_mag_b[slot]);
-    mag_c.setText(saved_mag_c[slot]);
-    ang_a.setText(saved_ang_a[slot]);
-    ang_b.setText(saved_ang_b[slot]);
-    ang_c.setText(saved_ang_c[slot]);
-    recall_in_progress = true;
-    Convert_Click(0);
-    // A case saved from another group can read back at the scale limit ("1.00E-06"): its
-    // plot then stops before it ends the recall, so the recall ends here.
-    recall_in_progress = false;
+    if (state_.save_case)
+        save_in_next_slot();
+    else
+        recall_slot(state_.jpunched);
+}
+
+// The slot after the newest, wrapping from 10 to 1, gets the case, its button becomes
+// enabled and bold, and the previous newest loses its bold caption.
+void Form1::save_in_next_slot() {
+    form::FormState &s = state_;
+    if (s.jslot != 0)
+        Option1[static_cast<std::size_t>(s.jslot)].setFontBold(false);
+    s.jslot = static_cast<std::int16_t>(s.jslot == 10 ? 1 : s.jslot + 1);
+    const auto j = static_cast<std::size_t>(s.jslot);
+    Option1[j].setEnabled(true);
+    Option1[j].setFontBold(true);
+    // The texts exactly as they stand: a recall brings back what was typed.
+    form::SavedCase &saved = s.saved[j];
+    saved.group = 0;
+    const auto fields = group_fields(saved.group);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        saved.texts[i] = fields[i]->Text();
+}
+
+// The slot's texts go back into their fields and are converted again as a recall: the
+// clicked button stays selected and nothing is saved.
+void Form1::recall_slot(int slot) {
+    const form::SavedCase &saved = state_.saved.at(static_cast<std::size_t>(slot));
+    const auto fields = group_fields(saved.group);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(saved.texts[i]);
+    state_.recall_in_progress = true;
+    Convert_Click(saved.group);
+    // The recall ends here, whether its drawing completed or stopped at the scale test.
+    state_.recall_in_progress = false;
 }

@@ -23,21 +23,9 @@ bool covered_by(const DrawOp &op, const DrawOp &box) {
            b.bottom <= std::max(box.y1, box.y2) - inset;
 }
 
+// The form draws solid (0) and dotted (2) lines.
 Qt::PenStyle pen_style(int draw_style) {
-    switch (draw_style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    case 5:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
+    return draw_style == 2 ? Qt::DotLine : Qt::SolidLine;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -109,9 +110,9 @@ std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
     return out;
 }
 
-// Correctly rounded conversion; nothing on overflow, a signed zero on underflow.
-// libstdc++ reports an underflow to zero as result_out_of_range and leaves the value unset,
-// so the zero is made here.
+// Correctly rounded conversion: an infinity of the text's sign on overflow, a signed zero on
+// underflow. libstdc++ reports either as result_out_of_range and leaves the value unset;
+// `order` tells which one it was.
 template <typename Real> std::optional<Real> convert(const ScannedNumber &number) {
     const char *first = number.ascii.data();
     const char *last = first + number.ascii.size();
@@ -120,18 +121,13 @@ template <typename Real> std::optional<Real> convert(const ScannedNumber &number
     if (ptr != last)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        if (number.order > 0)
-            return std::nullopt;
-        return number.ascii.front() == '-' ? -Real(0) : Real(0);
+        const Real magnitude = number.order > 0 ? std::numeric_limits<Real>::infinity() : Real(0);
+        return number.ascii.front() == '-' ? -magnitude : magnitude;
     }
     if (ec != std::errc())
         return std::nullopt;
     return value;
 }
-
-// Below this magnitude a double cannot come from a text beyond the single range, so the
-// exact single-precision check is only needed above it.
-constexpr double near_single_limit = 3.4e38;
 
 // Writes to_chars output into a QString with 'E' and the given separator; drops the sign of a
 // displayed zero (-0.004 shows as 0.00).
@@ -173,31 +169,19 @@ QString decimal_separator() {
     return QLocale::system().decimalPoint();
 }
 
-std::optional<double> parse_number(QStringView text, QStringView separator) {
+std::optional<EntryNumber> parse_number(QStringView text, QStringView separator) {
     const auto scanned = scan(text, separator);
     if (!scanned)
         return std::nullopt;
     const auto value = convert<double>(*scanned);
-    // The range check converts the text itself to single: going through the double would
-    // round twice and misjudge texts just below the limit.
-    if (value && std::abs(*value) >= near_single_limit && !convert<float>(*scanned))
+    const auto single = convert<float>(*scanned);
+    if (!value || !single)
         return std::nullopt;
-    return value;
+    return EntryNumber{*value, *single};
 }
 
-std::optional<double> parse_number(QStringView text) {
+std::optional<EntryNumber> parse_number(QStringView text) {
     return parse_number(text, decimal_separator());
-}
-
-std::optional<float> parse_single(QStringView text, QStringView separator) {
-    const auto scanned = scan(text, separator);
-    if (!scanned)
-        return std::nullopt;
-    return convert<float>(*scanned);
-}
-
-std::optional<float> parse_single(QStringView text) {
-    return parse_single(text, decimal_separator());
 }
 
 QString format_scientific(double value, QStringView separator) {

@@ -4,16 +4,16 @@
 //
 // Reading: an entry is optional blanks (spaces or tabs), an optional + or -, decimal digits
 // (ASCII 0-9) with at most one decimal separator and at least one digit, an optional exponent
-// (E or e, an optional sign, at least one digit), optional blanks, and nothing else. An entry
-// whose value lies beyond the single-precision range (above about 3.4028235E+38 in magnitude)
-// is no number. Values too small for single precision are numbers: they read as zero or a
-// subnormal in single precision.
+// (E or e, an optional sign, at least one digit), optional blanks, and nothing else. A number
+// is read both to double and, straight from the text, to single precision; beyond a
+// precision's range it reads as an infinity of its sign, below it as a signed zero or a
+// subnormal. Which values an entry may hold is the caller's rule, not this module's.
 //
 // Writing: "scientific" gives two decimals and a signed exponent of at least two digits
 // (1.00E+00, -5.00E-01, 1.00E+100); "0.00" gives two decimals and no digit grouping
 // (-120.00). Both round the exact binary value to nearest, ties to even, and a displayed zero
 // never carries a minus sign. Every text they write for a finite value within the single
-// range reads back as a number.
+// range reads back as a number whose single is finite.
 //
 // Each function takes the decimal separator explicitly, or uses decimal_separator() in its
 // convenience overload. Nothing here depends on the C library's locale.
@@ -28,14 +28,16 @@ namespace toolkit {
 // The decimal separator of the user's number settings (QLocale::system()).
 QString decimal_separator();
 
-// The correctly rounded double value of an entry, or nothing if the text is no number.
-std::optional<double> parse_number(QStringView text, QStringView separator);
-std::optional<double> parse_number(QStringView text);
+// A number as its text denotes it, correctly rounded once to each precision: `single` is
+// read from the text itself, never through the double, so no value is rounded twice.
+struct EntryNumber {
+    double value;
+    float single;
+};
 
-// The entry's value rounded straight from the text to single precision (not through double).
-// Accepts exactly the texts that parse_number accepts.
-std::optional<float> parse_single(QStringView text, QStringView separator);
-std::optional<float> parse_single(QStringView text);
+// The number an entry denotes, or nothing if the text is no number.
+std::optional<EntryNumber> parse_number(QStringView text, QStringView separator);
+std::optional<EntryNumber> parse_number(QStringView text);
 
 // The format "scientific". Gives an empty text for infinities and NaN, which callers never
 // pass.

@@ -5,65 +5,55 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
-#include <QStringList>
 
 #include <array>
 #include <charconv>
+#include <utility>
 
 namespace tools {
 
 namespace {
 
-QString quoted(const QString &text) {
-    // QJsonDocument does the escaping; strip the array brackets around the one string.
-    const QByteArray doc = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(doc.mid(1, doc.size() - 2));
-}
-
-// Shortest text that reads back to the same single: 1237.5, 3460.
-QString number(float value) {
+// A single as the shortest text that reads back to it (1237.5, 3460), handed to JSON as
+// the double that text denotes, whose own shortest text is the same.
+QJsonValue number(float value) {
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
-}
-
-QString boolean(bool value) {
-    return value ? QStringLiteral("true") : QStringLiteral("false");
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    double shortest = 0;
+    std::from_chars(buffer.data(), written.ptr, shortest);
+    return shortest;
 }
 
 QString colour(toolkit::Colour c) {
-    return quoted(QStringLiteral("0x") +
-                  QString::number(c, 16).toUpper().rightJustified(8, QLatin1Char('0')));
+    return QStringLiteral("0x") +
+           QString::number(c, 16).toUpper().rightJustified(8, QLatin1Char('0'));
 }
 
-QString member(const QString &key, const QString &value) {
-    return quoted(key) + QLatin1Char(':') + value;
-}
-
-QString object(const QStringList &members) {
-    return QLatin1Char('{') + members.join(QLatin1Char(',')) + QLatin1Char('}');
+QString compact(const QJsonDocument &document) {
+    return QString::fromUtf8(document.toJson(QJsonDocument::Compact));
 }
 
 } // namespace
 
-QString dump_json(Form1 &form) {
-    QStringList fields;
-    for (toolkit::TextBox *field : form.all_fields()) {
-        fields << member(field->widget()->objectName(),
-                         object({member(QStringLiteral("text"), quoted(field->Text())),
-                                 member(QStringLiteral("error"),
-                                        boolean(field->BackColor() == toolkit::error_light_red))}));
+QString dump_json(const Form1 &form) {
+    QJsonObject fields;
+    for (const toolkit::TextBox *field : form.all_fields()) {
+        fields.insert(
+            field->widget()->objectName(),
+            QJsonObject{{QStringLiteral("text"), field->Text()},
+                        {QStringLiteral("error"), field->BackColor() == toolkit::error_light_red}});
     }
-    QStringList options;
+    QJsonArray options;
     for (int i = 1; i <= 10; ++i) {
         const toolkit::OptionButton &button = form.Option1[static_cast<std::size_t>(i)];
-        options << object({member(QStringLiteral("slot"), QString::number(i)),
-                           member(QStringLiteral("enabled"), boolean(button.Enabled())),
-                           member(QStringLiteral("bold"), boolean(button.FontBold())),
-                           member(QStringLiteral("selected"), boolean(button.Value()))});
+        options.append(QJsonObject{{QStringLiteral("slot"), i},
+                                   {QStringLiteral("enabled"), button.Enabled()},
+                                   {QStringLiteral("bold"), button.FontBold()},
+                                   {QStringLiteral("selected"), button.Value()}});
     }
-    QStringList labels;
+    QJsonObject labels;
     const std::pair<const toolkit::Label *, const char *> plot_labels[] = {
         {&form.Letter_A, "Letter_A"},
         {&form.Letter_B, "Letter_B"},
@@ -74,56 +64,57 @@ QString dump_json(Form1 &form) {
         {&form.Label22, "Label22"},
     };
     for (const auto &[label, name] : plot_labels) {
-        labels << member(QLatin1String(name),
-                         object({member(QStringLiteral("visible"), boolean(label->Visible())),
-                                 member(QStringLiteral("left"), number(label->Left())),
-                                 member(QStringLiteral("top"), number(label->Top()))}));
+        labels.insert(QLatin1String(name),
+                      QJsonObject{{QStringLiteral("visible"), label->Visible()},
+                                  {QStringLiteral("left"), number(label->Left())},
+                                  {QStringLiteral("top"), number(label->Top())}});
     }
     const QWidget *focus = QApplication::focusWidget();
-    return object({
-        member(QStringLiteral("fields"), object(fields)),
-        member(QStringLiteral("options"),
-               QLatin1Char('[') + options.join(QLatin1Char(',')) + QLatin1Char(']')),
-        member(QStringLiteral("labels"), object(labels)),
-        member(QStringLiteral("focus"),
-               focus != nullptr ? quoted(focus->objectName()) : QStringLiteral("null")),
-        member(QStringLiteral("jslot"), QString::number(form.jslot)),
-        member(QStringLiteral("recall_in_progress"), boolean(form.recall_in_progress)),
-        member(QStringLiteral("errors_found"), boolean(form.errors_found)),
-    });
+    const form::FormState &state = form.state();
+    return compact(QJsonDocument(QJsonObject{
+        {QStringLiteral("fields"), fields},
+        {QStringLiteral("options"), options},
+        {QStringLiteral("labels"), labels},
+        {QStringLiteral("focus"),
+         focus != nullptr ? QJsonValue(focus->objectName()) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("jslot"), state.jslot},
+        {QStringLiteral("recall_in_progress"), state.recall_in_progress},
+        {QStringLiteral("errors_found"), state.errors_found},
+    }));
 }
 
 QString ops_json(const Form1 &form) {
-    QStringList ops;
+    QJsonArray ops;
     for (const toolkit::DrawOp &op : form.canvas().last_call()) {
-        QStringList m;
+        QJsonObject m;
         switch (op.kind) {
         case toolkit::DrawOp::Kind::Box:
         case toolkit::DrawOp::Kind::Line:
-            m << member(QStringLiteral("op"),
-                        quoted(op.kind == toolkit::DrawOp::Kind::Box ? QStringLiteral("box")
-                                                                     : QStringLiteral("line")))
-              << member(QStringLiteral("x1"), number(op.x1))
-              << member(QStringLiteral("y1"), number(op.y1))
-              << member(QStringLiteral("x2"), number(op.x2))
-              << member(QStringLiteral("y2"), number(op.y2));
+            m.insert(QStringLiteral("op"), op.kind == toolkit::DrawOp::Kind::Box
+                                               ? QStringLiteral("box")
+                                               : QStringLiteral("line"));
+            m.insert(QStringLiteral("x1"), number(op.x1));
+            m.insert(QStringLiteral("y1"), number(op.y1));
+            m.insert(QStringLiteral("x2"), number(op.x2));
+            m.insert(QStringLiteral("y2"), number(op.y2));
             break;
         case toolkit::DrawOp::Kind::Circle:
-            m << member(QStringLiteral("op"), quoted(QStringLiteral("circle")))
-              << member(QStringLiteral("x"), number(op.x))
-              << member(QStringLiteral("y"), number(op.y))
-              << member(QStringLiteral("r"), number(op.r));
+            m.insert(QStringLiteral("op"), QStringLiteral("circle"));
+            m.insert(QStringLiteral("x"), number(op.x));
+            m.insert(QStringLiteral("y"), number(op.y));
+            m.insert(QStringLiteral("r"), number(op.r));
             break;
         }
-        m << member(QStringLiteral("style"), QString::number(op.style))
-          << member(QStringLiteral("width"), QString::number(op.width))
-          << member(QStringLiteral("fill"),
-                    quoted(op.filled ? QStringLiteral("solid") : QStringLiteral("transparent")))
-          << member(QStringLiteral("fill_color"), colour(op.fill_color))
-          << member(QStringLiteral("color"), op.color ? colour(*op.color) : QStringLiteral("null"));
-        ops << object(m);
+        m.insert(QStringLiteral("style"), op.style);
+        m.insert(QStringLiteral("width"), op.width);
+        m.insert(QStringLiteral("fill"),
+                 op.filled ? QStringLiteral("solid") : QStringLiteral("transparent"));
+        m.insert(QStringLiteral("fill_color"), colour(op.fill_color));
+        m.insert(QStringLiteral("color"),
+                 op.color ? QJsonValue(colour(*op.color)) : QJsonValue(QJsonValue::Null));
+        ops.append(m);
     }
-    return QLatin1Char('[') + ops.join(QLatin1Char(',')) + QLatin1Char(']');
+    return compact(QJsonDocument(ops));
 }
 
 } // namespace tools

@@ -81,7 +81,7 @@ TEST_P(GoldenConversion, window_shows_the_table_texts) {
     for (const std::string &name : form_test::group_names(c.group))
         type_into(*form, name.c_str(), QString::fromStdString(c.shown.at(name)));
     click(form->Convert[static_cast<std::size_t>(c.group)]);
-    EXPECT_FALSE(form->errors_found);
+    EXPECT_FALSE(form->state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     const auto shown = texts(*form);
     for (const auto &[name, text] : c.shown)
@@ -115,9 +115,9 @@ TEST(ClearCommand, clear_after_a_failed_check_shows_the_zero_case) {
     const auto form = shown_form();
     type_into(*form, "mag_b", QStringLiteral("oops"));
     click(form->Convert[0]);
-    ASSERT_TRUE(form->errors_found);
+    ASSERT_TRUE(form->state().errors_found);
     click(form->CLEAR);
-    EXPECT_FALSE(form->errors_found);
+    EXPECT_FALSE(form->state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     EXPECT_EQ(texts(*form), golden_case("all_zero").shown);
     EXPECT_EQ(form->canvas().last_call().size(), 1u); // the erase only
@@ -130,15 +130,15 @@ TEST(ClearCommand, clear_after_a_failed_check_shows_the_zero_case) {
 TEST(ClearCommand, clear_makes_no_memory_entry) {
     const auto form = shown_form();
     click(form->Convert[0]);
-    ASSERT_EQ(form->jslot, 1);
+    ASSERT_EQ(form->state().jslot, 1);
     click(form->CLEAR);
-    EXPECT_EQ(form->jslot, 1);
+    EXPECT_EQ(form->state().jslot, 1);
     EXPECT_TRUE(form->Option1[1].FontBold());
     EXPECT_FALSE(form->Option1[2].Enabled());
     type_into(*form, "mag_a", QStringLiteral("2"));
     click(form->Convert[0]);
-    EXPECT_EQ(form->jslot, 2);
-    EXPECT_EQ(form->saved_mag_a[2], QStringLiteral("2"));
+    EXPECT_EQ(form->state().jslot, 2);
+    EXPECT_EQ(form->state().saved[2].texts[0], QStringLiteral("2"));
 }
 
 } // namespace

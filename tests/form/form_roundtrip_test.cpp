@@ -42,7 +42,7 @@ void type_random_case(Form1 &form, int g, std::mt19937 &rng) {
 double value_of(Form1 &form, const std::string &name) {
     const auto v = toolkit::parse_number(form_test::field_named(form, name).Text());
     EXPECT_TRUE(v) << name << " = " << form_test::field_named(form, name).Text().toStdString();
-    return v.value_or(0.0);
+    return v ? v->value : 0.0;
 }
 
 // The six phasors as the fields show them; group g (polar or rectangular) for each half.
@@ -90,7 +90,7 @@ TEST(ConvertRoundTrip, written_groups_convert_back_to_the_same_case) {
         const int g = group(rng);
         type_random_case(form, g, rng);
         form.Convert_Click(g);
-        ASSERT_FALSE(form.errors_found) << "round " << round;
+        ASSERT_FALSE(form.state().errors_found) << "round " << round;
         for (int w = 0; w < 4; ++w) {
             if (w == g)
                 continue;
@@ -112,7 +112,7 @@ TEST(ConvertRoundTrip, written_groups_convert_back_to_the_same_case) {
 
         const int h = (g + other(rng)) % 4;
         form.Convert_Click(h);
-        ASSERT_FALSE(form.errors_found) << "round " << round;
+        ASSERT_FALSE(form.state().errors_found) << "round " << round;
         for (const std::string &name : form_test::group_names(h))
             ASSERT_EQ(form_test::texts(form).at(name), first.at(name)) << "own group rewritten";
         const Phasors after_polar = shown_phasors(form, 0, 2);

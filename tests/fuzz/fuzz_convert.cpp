@@ -106,12 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const bool in_pressed = static_cast<int>(i / 6) == group;
         const QString text = fields[i]->Text();
-        if (in_pressed || form->errors_found) {
+        if (in_pressed || form->state().errors_found) {
             FUZZ_REQUIRE(text == before[i]);
         }
         if (!in_pressed) {
             const auto value = toolkit::parse_number(text);
-            FUZZ_REQUIRE(value && std::isfinite(*value));
+            FUZZ_REQUIRE(value && std::isfinite(value->single));
             FUZZ_REQUIRE(fields[i]->BackColor() == toolkit::system_window_background);
         }
     }

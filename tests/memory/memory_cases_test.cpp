@@ -61,14 +61,14 @@ protected:
 
 TEST_F(MemoryCases, start_up_has_no_button_enabled_bold_or_selected) {
     EXPECT_EQ(buttons(*form), expected_buttons(0, 0, 0));
-    EXPECT_EQ(form->jslot, 0);
+    EXPECT_EQ(form->state().jslot, 0);
     for (const CaseTexts &texts : all_slots())
         EXPECT_EQ(texts, CaseTexts{});
 }
 
 TEST_F(MemoryCases, first_conversion_fills_slot_1) {
     convert(0);
-    EXPECT_EQ(form->jslot, 1);
+    EXPECT_EQ(form->state().jslot, 1);
     EXPECT_EQ(buttons(*form), expected_buttons(1, 1, 0));
     const CaseTexts start_up{QStringLiteral("1.0"),    QStringLiteral("1.0"),
                              QStringLiteral("1.0"),    QStringLiteral("0.0"),
@@ -81,7 +81,7 @@ TEST_F(MemoryCases, eleventh_conversion_overwrites_slot_1_and_moves_the_bold_mar
     save_numbered(1, 10);
     EXPECT_EQ(buttons(*form), expected_buttons(10, 10, 0));
     save_numbered(11, 11);
-    EXPECT_EQ(form->jslot, 1);
+    EXPECT_EQ(form->state().jslot, 1);
     EXPECT_EQ(buttons(*form), expected_buttons(10, 1, 0));
     EXPECT_EQ(slot_texts(*form, 1), numbered(11));
     for (int slot = 2; slot <= 10; ++slot)
@@ -102,9 +102,9 @@ TEST_F(MemoryCases, recalling_slot_4_while_7_is_newest_restores_it_without_savin
     EXPECT_EQ(abc_polar_texts(*form), numbered(4));
     EXPECT_EQ(other_groups(), results_of_4);
     EXPECT_EQ(buttons(*form), expected_buttons(7, 7, 4));
-    EXPECT_EQ(form->jslot, 7);
+    EXPECT_EQ(form->state().jslot, 7);
     EXPECT_EQ(all_slots(), before);
-    EXPECT_FALSE(form->recall_in_progress);
+    EXPECT_FALSE(form->state().recall_in_progress);
 
     convert(0);
     EXPECT_EQ(buttons(*form), expected_buttons(8, 8, 0));
@@ -124,7 +124,7 @@ TEST_F(MemoryCases, texts_come_back_exactly_as_typed) {
 
 TEST_F(MemoryCases, a_case_from_another_group_is_saved_as_the_texts_the_conversion_wrote) {
     convert(2); // V0 = V1 = V2 = 1 at 0 degrees: A is 3 at 0, B and C nearly 0
-    ASSERT_EQ(form->jslot, 1);
+    ASSERT_EQ(form->state().jslot, 1);
     const CaseTexts saved = slot_texts(*form, 1);
     EXPECT_EQ(saved, abc_polar_texts(*form));
     EXPECT_EQ(saved[0], QStringLiteral("3.00E+00"));
@@ -183,7 +183,7 @@ TEST_F(MemoryCases, clear_saves_nothing_and_keeps_the_memory) {
     save_numbered(1, 3);
     option(2);
     click(form->CLEAR);
-    EXPECT_EQ(form->jslot, 3);
+    EXPECT_EQ(form->state().jslot, 3);
     EXPECT_EQ(buttons(*form), expected_buttons(3, 3, 0));
     option(1);
     EXPECT_EQ(abc_polar_texts(*form), numbered(1));
@@ -199,7 +199,7 @@ TEST_F(MemoryCases, clicking_a_disabled_button_changes_nothing) {
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));
     EXPECT_EQ(abc_polar_texts(*form), numbered(42));
-    EXPECT_EQ(form->jslot, 2);
+    EXPECT_EQ(form->state().jslot, 2);
 }
 
 TEST_F(MemoryCases, clearing_the_selection_raises_no_click) {
@@ -227,7 +227,7 @@ TEST_F(MemoryCases, a_recall_that_draws_nothing_still_ends) {
     convert(2);
     ASSERT_EQ(slot_texts(*form, 1)[0], QStringLiteral("1.00E-06"));
     option(1);
-    EXPECT_FALSE(form->recall_in_progress);
+    EXPECT_FALSE(form->state().recall_in_progress);
     type_group(0, numbered(5));
     convert(0);
     EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));

@@ -89,12 +89,12 @@ public:
             EXPECT_EQ(memory_test::slot_texts(form_, slot),
                       ring_.cases[static_cast<std::size_t>(slot)])
                 << "slot " << slot;
-        EXPECT_EQ(form_.jslot, ring_.newest);
+        EXPECT_EQ(form_.state().jslot, ring_.newest);
         EXPECT_EQ(memory_test::buttons(form_),
                   memory_test::expected_buttons(ring_.filled, ring_.newest, ring_.selected));
         for (std::size_t i = 0; i < texts_.size(); ++i)
             EXPECT_EQ(form_.all_fields()[i]->Text(), texts_[i]) << field_names[i];
-        EXPECT_FALSE(form_.recall_in_progress);
+        EXPECT_FALSE(form_.state().recall_in_progress);
     }
 
 private:
@@ -168,7 +168,8 @@ private:
             ring_.selected = 0;
         const auto first = static_cast<std::size_t>(group) * 6;
         for (std::size_t i = first; i < first + 6; ++i) {
-            if (!toolkit::parse_single(texts_[i])) {
+            const auto number = toolkit::parse_number(texts_[i]);
+            if (!number || !std::isfinite(number->single)) {
                 seen_.refused += recall ? 0 : 1;
                 return;
             }
@@ -181,9 +182,9 @@ private:
         float scale = 0;
         if (group == 0) {
             for (std::size_t i = 0; i < 3; ++i)
-                scale = std::max(scale, std::abs(*toolkit::parse_single(texts_[i])));
+                scale = std::max(scale, std::abs(toolkit::parse_number(texts_[i])->single));
         } else {
-            const calc::PhasorState &s = form_.phasors;
+            const calc::PhasorState &s = form_.phasors();
             for (double mag : {s.va_mag, s.vb_mag, s.vc_mag})
                 scale = std::max(scale, static_cast<float>(std::abs(mag)));
         }

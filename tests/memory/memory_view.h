@@ -27,9 +27,7 @@ inline constexpr std::array<const char *, 24> field_names{
     "ang_1",  "ang_2",  "real_0", "real_1", "real_2", "imag_0", "imag_1", "imag_2"};
 
 inline CaseTexts slot_texts(const Form1 &form, int slot) {
-    const auto j = static_cast<std::size_t>(slot);
-    return {form.saved_mag_a[j], form.saved_mag_b[j], form.saved_mag_c[j],
-            form.saved_ang_a[j], form.saved_ang_b[j], form.saved_ang_c[j]};
+    return form.state().saved.at(static_cast<std::size_t>(slot)).texts;
 }
 
 inline CaseTexts abc_polar_texts(Form1 &form) {

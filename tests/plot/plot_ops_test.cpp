@@ -11,7 +11,7 @@ using Kind = toolkit::DrawOp::Kind;
 
 constexpr Texts startup_abc{"1.0", "1.0", "1.0", "0.0", "-120.0", "120.0"};
 
-void expect_erase_box(const toolkit::DrawOp &box, bool filled, int style = 0) {
+void expect_erase_box(const toolkit::DrawOp &box, bool filled) {
     EXPECT_EQ(box.kind, Kind::Box);
     EXPECT_EQ(box.x1, 120);
     EXPECT_EQ(box.y1, 3360);
@@ -19,7 +19,7 @@ void expect_erase_box(const toolkit::DrawOp &box, bool filled, int style = 0) {
     EXPECT_EQ(box.y2, 6295);
     EXPECT_EQ(box.color, std::nullopt) << "outline in the foreground colour";
     EXPECT_EQ(box.width, 1);
-    EXPECT_EQ(box.style, style);
+    EXPECT_EQ(box.style, 0);
     EXPECT_EQ(box.filled, filled);
     EXPECT_EQ(box.fill_color, toolkit::system_button_face);
 }
@@ -92,33 +92,27 @@ struct BlankCase {
 
 class PlotBlank : public ::testing::TestWithParam<BlankCase> {};
 
-// State: fresh window; then a window that has drawn once, with a recall pretended to be
-// in progress. Action: convert the case. Expected: the box alone (transparent, then
-// button face), Label22 moved and shown, no save, and the recall flag left as it was.
+// State: fresh window; then the same window after one completed drawing.
+// Action: convert the case. Expected: the box alone (transparent, then button face),
+// Label22 moved and shown, and no save.
 TEST_P(PlotBlank, stops_after_the_erase_box) {
     auto form = testing_support::shown_form();
     const toolkit::Canvas &canvas = form->canvas();
     convert(*form, 0, GetParam().texts);
     ASSERT_EQ(canvas.last_call().size(), 1U);
     expect_erase_box(canvas.last_call().front(), false);
-    EXPECT_EQ(form->jslot, 0);
+    EXPECT_EQ(form->state().jslot, 0);
     EXPECT_EQ(form->Label22.Top(), 6550);
     EXPECT_TRUE(form->Label22.Visible());
     EXPECT_EQ(canvas.FillStyle, 1) << "nothing drawn: the fill stays transparent";
 
     convert(*form, 0, startup_abc);
-    ASSERT_EQ(form->jslot, 1);
-    form->canvas().DrawStyle = 2;
-    form->recall_in_progress = true;
-    const auto fields = form->group_fields(0);
-    for (std::size_t i = 0; i < 6; ++i)
-        fields[i]->setText(QString::fromLatin1(GetParam().texts[i]));
-    form->Convert_Click(0);
+    ASSERT_EQ(form->state().jslot, 1);
+    convert(*form, 0, GetParam().texts);
     ASSERT_EQ(canvas.last_call().size(), 1U);
-    // The box takes the style in force; the call then resets it to solid.
-    expect_erase_box(canvas.last_call().front(), true, 2);
-    EXPECT_EQ(form->jslot, 1);
-    EXPECT_TRUE(form->recall_in_progress);
+    expect_erase_box(canvas.last_call().front(), true);
+    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_FALSE(form->state().recall_in_progress);
     EXPECT_EQ(canvas.DrawStyle, 0);
     EXPECT_EQ(canvas.DrawWidth, 1);
     EXPECT_EQ(canvas.FillColor, toolkit::system_button_face);
@@ -142,8 +136,8 @@ TEST(PlotOps, all_negative_set_is_drawn_and_saved) {
     auto form = testing_support::shown_form();
     convert(*form, 0, {"-1", "-1", "-1", "0", "-120", "120"});
     EXPECT_EQ(form->canvas().last_call().size(), 31U);
-    EXPECT_EQ(form->jslot, 1);
-    EXPECT_EQ(form->saved_mag_a[1], QStringLiteral("-1"));
+    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_EQ(form->state().saved[1].texts[0], QStringLiteral("-1"));
 }
 
 // State: two cases saved. Action: recall the first. Expected: drawn in full, not saved
@@ -152,11 +146,11 @@ TEST(PlotOps, recalled_case_is_drawn_but_not_saved) {
     auto form = testing_support::shown_form();
     convert(*form, 0, startup_abc);
     convert(*form, 0, {"2", "1", "1", "0", "0", "0"});
-    ASSERT_EQ(form->jslot, 2);
+    ASSERT_EQ(form->state().jslot, 2);
     testing_support::click(form->Option1[1].widget());
     EXPECT_EQ(form->canvas().last_call().size(), 31U);
-    EXPECT_EQ(form->jslot, 2);
-    EXPECT_FALSE(form->recall_in_progress);
+    EXPECT_EQ(form->state().jslot, 2);
+    EXPECT_FALSE(form->state().recall_in_progress);
     EXPECT_NEAR(form->canvas().last_call()[7].y2, centre_y + radius * std::sqrt(0.75F), 0.01)
         << "phase B of the start-up set, at -120 degrees";
 }
