@@ -54,12 +54,14 @@ void Form1::Convert_Click(int Index) {
         for (int i = 1; i <= 10; ++i)
             Option1[static_cast<std::size_t>(i)].setValue(false);
     }
+    state_.converted_group = Index;
     check_the_values(Index);
     if (!state_.errors_found) {
         read_group(Index);
         convert_group(Index);
         if (all_showable(phasors_)) {
             write_results(Index);
+            state_.has_results = true;
         } else {
             // A result beyond the single range cannot be shown: refuse the entry as a
             // whole, like a failed check, and leave every text as it was.
@@ -69,6 +71,7 @@ void Form1::Convert_Click(int Index) {
         }
     }
     if (state_.errors_found) {
+        state_.has_results = false;
         phasors_.va_mag = 0.0;
         phasors_.vb_mag = 0.0;
         phasors_.vc_mag = 0.0;

@@ -23,9 +23,10 @@ void Form1::save_in_next_slot() {
     const auto j = static_cast<std::size_t>(s.jslot);
     Option1[j].setEnabled(true);
     Option1[j].setFontBold(true);
-    // The texts exactly as they stand: a recall brings back what was typed.
+    // The entered group's texts exactly as they stand: a recall brings back what was typed,
+    // into the group it was typed in.
     form::SavedCase &saved = s.saved[j];
-    saved.group = 0;
+    saved.group = s.converted_group;
     const auto fields = group_fields(saved.group);
     for (std::size_t i = 0; i < fields.size(); ++i)
         saved.texts[i] = fields[i]->Text();

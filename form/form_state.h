@@ -27,6 +27,10 @@ struct FormState {
     bool recall_in_progress = false;
     bool save_case = false; // what save_or_recall_case does: true saves, false recalls
     bool errors_found = false;
+    // The group of the running or last Convert command, and whether that command showed
+    // results (a failed check or results too large to show leave none).
+    int converted_group = 0;
+    bool has_results = false;
 
     std::array<SavedCase, 11> saved; // slots 1 to 10; entry 0 is never used
 };

@@ -46,17 +46,18 @@ struct Coverage {
     }
 };
 
-// The ring as the user sees it: cases filled in turn 1..10 and then over again.
+// The ring as the user sees it: cases filled in turn 1..10 and then over again, each with
+// the group it was entered in.
 struct RingModel {
-    std::array<CaseTexts, 11> cases{};
+    std::array<form::SavedCase, 11> cases{};
     int newest = 0;
     int filled = 0;
     int selected = 0;
 
-    void save(const CaseTexts &texts) {
+    void save(int group, const CaseTexts &texts) {
         newest = newest % 10 + 1;
         filled = std::max(filled, newest);
-        cases[static_cast<std::size_t>(newest)] = texts;
+        cases[static_cast<std::size_t>(newest)] = {group, texts};
     }
 };
 
@@ -85,10 +86,12 @@ public:
     const Coverage &coverage() const { return seen_; }
 
     void compare() const {
-        for (int slot = 0; slot <= 10; ++slot)
-            EXPECT_EQ(memory_test::slot_texts(form_, slot),
-                      ring_.cases[static_cast<std::size_t>(slot)])
-                << "slot " << slot;
+        for (int slot = 0; slot <= 10; ++slot) {
+            const form::SavedCase &model = ring_.cases[static_cast<std::size_t>(slot)];
+            const form::SavedCase &saved = form_.state().saved[static_cast<std::size_t>(slot)];
+            EXPECT_EQ(saved.texts, model.texts) << "slot " << slot;
+            EXPECT_EQ(saved.group, model.group) << "slot " << slot;
+        }
         EXPECT_EQ(form_.state().jslot, ring_.newest);
         EXPECT_EQ(memory_test::buttons(form_),
                   memory_test::expected_buttons(ring_.filled, ring_.newest, ring_.selected));
@@ -153,9 +156,12 @@ private:
         testing_support::click(form_.Option1[static_cast<std::size_t>(slot)].widget());
         if (slot <= ring_.filled) {
             ring_.selected = slot;
-            std::copy_n(ring_.cases[static_cast<std::size_t>(slot)].begin(), 6, texts_.begin());
+            const form::SavedCase &saved = ring_.cases[static_cast<std::size_t>(slot)];
+            const auto first = static_cast<std::size_t>(saved.group) * 6;
+            std::copy_n(saved.texts.begin(), 6,
+                        texts_.begin() + static_cast<std::ptrdiff_t>(first));
             ++seen_.recalls;
-            converted(0, true);
+            converted(saved.group, true);
         } else {
             ++seen_.disabled_clicks;
         }
@@ -189,9 +195,9 @@ private:
                 scale = std::max(scale, static_cast<float>(std::abs(mag)));
         }
         if (!recall && scale > 1e-6F) {
-            CaseTexts abc;
-            std::copy_n(texts_.begin(), 6, abc.begin());
-            ring_.save(abc);
+            CaseTexts entered;
+            std::copy_n(texts_.begin() + static_cast<std::ptrdiff_t>(first), 6, entered.begin());
+            ring_.save(group, entered);
             ++seen_.saves;
             seen_.wraps += ring_.newest == 1 && ring_.filled == 10 ? 1 : 0;
         } else if (!recall) {

@@ -30,12 +30,16 @@ inline CaseTexts slot_texts(const Form1 &form, int slot) {
     return form.state().saved.at(static_cast<std::size_t>(slot)).texts;
 }
 
-inline CaseTexts abc_polar_texts(Form1 &form) {
+inline CaseTexts group_texts(const Form1 &form, int group) {
     CaseTexts texts;
-    const auto fields = form.group_fields(0);
+    const auto fields = form.group_fields(group);
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = fields[i]->Text();
     return texts;
+}
+
+inline CaseTexts abc_polar_texts(const Form1 &form) {
+    return group_texts(form, 0);
 }
 
 // One token per button: E enabled, B bold, S selected, '.' where not.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calc/phasor_state.h"
+
+#include <optional>
+
+namespace calc {
+
+// How far a set is from balanced: the negative- and zero-sequence magnitudes as percentages
+// of the positive-sequence one (voltage unbalance is |V2| / |V1|). A negative sequence larger
+// than the positive one means the set turns A-C-B: its phases rotate the other way, or two
+// of them are swapped.
+struct Unbalance {
+    double negative_percent; // 100 |V2| / |V1|
+    double zero_percent;     // 100 |V0| / |V1|
+    bool turns_acb;          // |V2| > |V1|
+};
+
+// The unbalance of the sequence components in the state, or nothing when |V1| is 0.
+std::optional<Unbalance> unbalance(const PhasorState &state);
+
+} // namespace calc
