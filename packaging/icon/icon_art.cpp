@@ -1,10 +1,10 @@
 #include "icon_art.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
 #include <QPolygonF>
-#include <QTextStream>
 
 #include <algorithm>
 #include <array>
@@ -30,22 +30,13 @@ const QColor disc_fill{0xfb, 0xfb, 0xf8};
 const QColor rim{0x4a, 0x4a, 0x4a};
 const QColor hub{0x30, 0x30, 0x30};
 
+// Title bars, task switchers and panels; larger sizes come from the installed theme.
+constexpr std::array<int, 6> window_icon_sizes{16, 24, 32, 48, 64, 128};
+
 // A unit vector at an angle measured anticlockwise, as on a phasor diagram.
 QPointF direction(double degrees) {
     const double r = degrees * std::numbers::pi / 180.0;
     return {std::cos(r), -std::sin(r)};
-}
-
-QString num(double v) {
-    return QString::number(v, 'g', 6);
-}
-
-QString point(const QPointF &p) {
-    return num(p.x()) + QLatin1Char(',') + num(p.y());
-}
-
-QString svg_colour(const QColor &c) {
-    return c.alpha() == 0 ? QStringLiteral("none") : c.name(QColor::HexRgb);
 }
 
 } // namespace
@@ -60,14 +51,20 @@ QColor phasor_colour(int phase) {
     return colours.at(static_cast<std::size_t>(phase));
 }
 
-Shapes shapes(int size_px) {
+void paint(QPainter &p, int size_px) {
     // Below 24 px the shafts would blur into grey; they are kept two pixels wide, which
     // lies on whole pixels about the centre. The heads grow less, so the phasors stay apart.
     const double units_per_px = canvas_size / size_px;
     const double weight = std::max(1.0, 2.0 * units_per_px / shaft_width);
     const double head_weight = (1.0 + weight) / 2;
-    Shapes s;
-    s.discs_below.push_back({centre, disc_radius, disc_fill, rim, rim_width});
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(rim, rim_width));
+    p.setBrush(disc_fill);
+    p.drawEllipse(centre, disc_radius, disc_radius);
+
+    std::array<QPolygonF, 3> heads;
     for (int phase = 0; phase < 3; ++phase) {
         const QPointF d = direction(angles_deg.at(static_cast<std::size_t>(phase)));
         const QPointF across{-d.y(), d.x()};
@@ -75,73 +72,36 @@ Shapes shapes(int size_px) {
         const QPointF base = tip - head_weight * head_length * d;
         const double half_width = head_weight * head_half_width;
         // The shaft runs into the head so no seam shows between them.
-        s.bars.push_back({centre, base + 2.0 * d, phasor_colour(phase), weight * shaft_width});
-        s.heads.push_back(
-            {tip, base + half_width * across, base - half_width * across, phasor_colour(phase)});
+        p.setPen(QPen(phasor_colour(phase), weight * shaft_width, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(centre, base + 2.0 * d);
+        heads.at(static_cast<std::size_t>(phase)) =
+            QPolygonF({tip, base + half_width * across, base - half_width * across});
     }
-    s.discs_above.push_back({centre, weight * hub_radius, hub, Qt::transparent, 0.0});
-    return s;
-}
-
-QString svg() {
-    const Shapes s = shapes(static_cast<int>(canvas_size));
-    QString out;
-    QTextStream t(&out);
-    const QString size = num(canvas_size);
-    t << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size << "\" height=\"" << size
-      << "\" viewBox=\"0 0 " << size << ' ' << size << "\">\n"
-      << "  <title>Trivane</title>\n";
-    const auto disc = [&](const Disc &d) {
-        t << "  <circle cx=\"" << num(d.centre.x()) << "\" cy=\"" << num(d.centre.y()) << "\" r=\""
-          << num(d.radius) << "\" fill=\"" << svg_colour(d.fill) << '"';
-        if (d.stroke.alpha() != 0)
-            t << " stroke=\"" << svg_colour(d.stroke) << "\" stroke-width=\"" << num(d.stroke_width)
-              << '"';
-        t << "/>\n";
-    };
-    for (const Disc &d : s.discs_below)
-        disc(d);
-    for (const Bar &b : s.bars)
-        t << "  <line x1=\"" << num(b.from.x()) << "\" y1=\"" << num(b.from.y()) << "\" x2=\""
-          << num(b.to.x()) << "\" y2=\"" << num(b.to.y()) << "\" stroke=\"" << svg_colour(b.colour)
-          << "\" stroke-width=\"" << num(b.width) << "\"/>\n";
-    for (const Triangle &h : s.heads)
-        t << "  <polygon points=\"" << point(h.tip) << ' ' << point(h.left) << ' ' << point(h.right)
-          << "\" fill=\"" << svg_colour(h.colour) << "\"/>\n";
-    for (const Disc &d : s.discs_above)
-        disc(d);
-    t << "</svg>\n";
-    return out;
+    p.setPen(Qt::NoPen);
+    for (int phase = 0; phase < 3; ++phase) {
+        p.setBrush(phasor_colour(phase));
+        p.drawPolygon(heads.at(static_cast<std::size_t>(phase)));
+    }
+    p.setBrush(hub);
+    p.drawEllipse(centre, weight * hub_radius, weight * hub_radius);
+    p.restore();
 }
 
 QImage render(int size_px) {
     QImage image(size_px, size_px, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
     p.scale(size_px / canvas_size, size_px / canvas_size);
-    const Shapes s = shapes(size_px);
-    const auto disc = [&](const Disc &d) {
-        p.setPen(d.stroke.alpha() == 0 ? QPen(Qt::NoPen) : QPen(d.stroke, d.stroke_width));
-        p.setBrush(d.fill);
-        p.drawEllipse(d.centre, d.radius, d.radius);
-    };
-    for (const Disc &d : s.discs_below)
-        disc(d);
-    for (const Bar &b : s.bars) {
-        p.setPen(QPen(b.colour, b.width, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(b.from, b.to);
-    }
-    p.setPen(Qt::NoPen);
-    for (const Triangle &h : s.heads) {
-        p.setBrush(h.colour);
-        p.drawPolygon(QPolygonF({h.tip, h.left, h.right}));
-    }
-    for (const Disc &d : s.discs_above)
-        disc(d);
+    paint(p, size_px);
     p.end();
     return image;
+}
+
+QIcon icon() {
+    QIcon result;
+    for (int size : window_icon_sizes)
+        result.addPixmap(QPixmap::fromImage(render(size)));
+    return result;
 }
 
 } // namespace icon_art

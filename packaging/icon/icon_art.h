@@ -1,57 +1,36 @@
 #pragma once
 
 // The program's icon: three phasors A (black), B (red) and C (blue) at 0, -120 and +120
-// degrees from a common hub, on a light disc. One list of shapes feeds both the SVG and
-// the PNG renderer, so the scalable icon and the bitmaps cannot drift apart.
+// degrees from a common hub, on a light disc. One drawing function paints it on any
+// QPainter: into images for the bitmaps and the window icon, and into an SVG generator for
+// the scalable icon, so the two cannot drift apart.
 
 #include <QColor>
 #include <QPointF>
-#include <QString>
 
-#include <vector>
-
+class QIcon;
 class QImage;
+class QPainter;
 
 namespace icon_art {
 
 // Coordinates are in a 256 x 256 canvas, y downwards.
 inline constexpr double canvas_size = 256.0;
 
-struct Disc {
-    QPointF centre;
-    double radius;
-    QColor fill;
-    QColor stroke; // transparent for none
-    double stroke_width;
-};
+// Paints the icon over the canvas square of the painter's current coordinates, for showing
+// at size_px pixels. Positions never change with the size; only below 24 px do the strokes
+// get bolder, so they stay whole pixels wide.
+void paint(QPainter &painter, int size_px);
 
-struct Bar {
-    QPointF from, to;
-    QColor colour;
-    double width;
-};
+// The icon as a size_px square bitmap with a transparent background.
+QImage render(int size_px);
 
-struct Triangle {
-    QPointF tip, left, right;
-    QColor colour;
-};
-
-struct Shapes {
-    std::vector<Disc> discs_below; // the background disc
-    std::vector<Bar> bars;         // the phasor shafts
-    std::vector<Triangle> heads;   // the arrowheads
-    std::vector<Disc> discs_above; // the hub over the shafts' common end
-};
-
-// The icon drawn at size_px, in drawing order: discs below, bars, heads, discs above.
-// Positions never change with the size; only the smallest sizes get bolder strokes.
-Shapes shapes(int size_px);
+// The icon at the sizes window managers ask for, drawn here: the program shows it even
+// when no icon theme holds the installed one. Needs a QGuiApplication.
+QIcon icon();
 
 // Where phasor A, B or C (0, 1, 2) ends, and its colour.
 QPointF phasor_tip(int phase);
 QColor phasor_colour(int phase);
-
-QString svg();
-QImage render(int size_px);
 
 } // namespace icon_art

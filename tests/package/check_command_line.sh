@@ -1,27 +1,83 @@
 #!/usr/bin/env bash
 # check_command_line.sh TRIVANE VERSION
-# What a shell user sees without a desktop: --version works, and a plain start explains
-# itself in one line instead of a Qt abort.
+# What a shell user sees: --version and --help answer without a display, and a start that
+# cannot open its display explains itself in one line instead of a Qt abort. Under Xvfb,
+# when installed: a server that refuses us is named the same way, and the window carries
+# Trivane's own icon (with xwininfo and xprop).
 set -uo pipefail
 trivane="$1" version="$2"
 fail() { echo "FAIL: $*" >&2; exit 1; }
-out="$(mktemp)" err="$(mktemp)"
-trap 'rm -f "$out" "$err"' EXIT
+scratch="$(mktemp -d)" out="" err="" pids=()
+out="$scratch/out" err="$scratch/err"
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
 headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
-"${headless[@]}" "$trivane" --version >"$out" 2>"$err"
-rc=$?
+run() { "$@" >"$out" 2>"$err"; rc=$?; }
+
+# expect_one_line WHAT NAME: the last run exited with 1 and one line on stderr naming NAME.
+expect_one_line() {
+  [ "$rc" -eq 1 ] || fail "$1: exited with $rc, not 1: $(cat "$err")"
+  [ ! -s "$out" ] || fail "$1: wrote to stdout: $(cat "$out")"
+  [ "$(wc -l <"$err")" -eq 1 ] || fail "$1: expected one line on stderr, got: $(cat "$err")"
+  grep -qF -- "$2" "$err" || fail "$1: the message does not name $2: $(cat "$err")"
+  ! grep -qi 'qt\.qpa\|platform plugin\|reinstall\|abort\|core dumped\|authorization' "$err" ||
+    fail "$1: Qt's own failure leaked out: $(cat "$err")"
+}
+
+run "${headless[@]}" "$trivane" --version
 [ "$rc" -eq 0 ] || fail "--version exited with $rc"
 [ "$(cat "$out")" = "trivane $version" ] || fail "--version printed '$(cat "$out")', not 'trivane $version'"
 [ "$(wc -l <"$out")" -eq 1 ] || fail "--version printed more than one line"
 [ ! -s "$err" ] || fail "--version wrote to stderr: $(cat "$err")"
 
-"${headless[@]}" "$trivane" >"$out" 2>"$err"
-rc=$?
-[ "$rc" -ne 0 ] || fail "started without a display and exited 0"
-[ "$rc" -lt 128 ] || fail "died from signal $((rc - 128)) without a display"
-[ ! -s "$out" ] || fail "wrote to stdout without a display: $(cat "$out")"
-[ "$(wc -l <"$err")" -eq 1 ] || fail "expected one line on stderr, got: $(cat "$err")"
-grep -q 'xvfb-run' "$err" || fail "the message does not mention xvfb-run: $(cat "$err")"
-! grep -qi 'qt\.qpa\|abort\|core dumped' "$err" || fail "Qt's own failure leaked out: $(cat "$err")"
-echo "ok: --version and the headless message"
+for flag in --help -h; do
+  run "${headless[@]}" "$trivane" "$flag"
+  [ "$rc" -eq 0 ] || fail "$flag exited with $rc"
+  grep -q -- '--version' "$out" && grep -q -- '-platform' "$out" ||
+    fail "$flag: the usage names neither --version nor -platform: $(cat "$out")"
+  [ ! -s "$err" ] || fail "$flag wrote to stderr: $(cat "$err")"
+done
+
+run "${headless[@]}" "$trivane"
+expect_one_line "without a display" "xvfb-run"
+
+n=98
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+run "${headless[@]}" DISPLAY=":$n" "$trivane"
+expect_one_line "DISPLAY=:$n with no server" ":$n"
+run "${headless[@]}" "$trivane" -platform xcb
+expect_one_line "-platform xcb without a display" "DISPLAY"
+echo "ok: --version, --help and the one-line display failures"
+
+command -v Xvfb >/dev/null && command -v xauth >/dev/null || { echo "skipped: no Xvfb"; exit 0; }
+cookie="$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')"
+xauth -q -f "$scratch/server" add :0 . "$cookie" 2>/dev/null
+Xvfb -displayfd 3 -auth "$scratch/server" -nolisten tcp -screen 0 1024x768x24 \
+  3>"$scratch/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+d=":$(cat "$scratch/display")"
+[ "$d" != ":" ] || fail "Xvfb did not start"
+run "${headless[@]}" DISPLAY="$d" XAUTHORITY="$scratch/none" "$trivane"
+expect_one_line "an X server refusing the connection" "$d"
+echo "ok: a refusing X server"
+
+command -v xwininfo >/dev/null && command -v xprop >/dev/null ||
+  { echo "skipped: no xwininfo/xprop"; exit 0; }
+xauth -q -f "$scratch/client" add "$d" . "$cookie" 2>/dev/null
+x=(env DISPLAY="$d" XAUTHORITY="$scratch/client")
+# An empty data path hides an installed icon theme: the window shows the built-in drawing.
+"${headless[@]}" "${x[@]}" XDG_DATA_DIRS="$scratch" "$trivane" >/dev/null 2>&1 &
+pids+=($!)
+window=""
+for _ in $(seq 100); do
+  window="$("${x[@]}" xwininfo -root -children | awk '/"Trivane/ { print $1; exit }')"
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no Trivane window appeared on $d"
+sizes="$("${x[@]}" xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')"
+for size in 16 32 48 128; do
+  grep -qF "($size x $size)" <<<"$sizes" || fail "the window icon has no $size px image: $sizes"
+done
+echo "ok: the window icon holds $sizes"

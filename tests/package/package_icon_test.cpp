@@ -1,14 +1,17 @@
-// The application icon as the desktop shows it: bitmaps at each shipped size and the SVG.
+// The application icon as the desktop shows it: bitmaps at each shipped size, the SVG, and
+// the window icon the program draws for itself.
 #include "icon_art.h"
 
+#include <QIcon>
 #include <QImage>
-#include <QXmlStreamReader>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -83,37 +86,46 @@ TEST(PackageIcon, disc_is_light_and_corners_transparent) {
     }
 }
 
-// The scalable icon is well-formed and draws the same three phasors: each arrowhead's
-// first point is its tip.
-TEST(PackageIcon, svg_holds_the_same_phasors) {
-    QXmlStreamReader xml(icon_art::svg());
-    std::vector<std::pair<QString, QPointF>> heads;
-    QString view_box;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto attrs = xml.attributes();
-        if (xml.name() == QLatin1String("svg"))
-            view_box = attrs.value(QLatin1String("viewBox")).toString();
-        if (xml.name() == QLatin1String("polygon")) {
-            const QStringList tip = attrs.value(QLatin1String("points"))
-                                        .toString()
-                                        .section(QLatin1Char(' '), 0, 0)
-                                        .split(QLatin1Char(','));
-            ASSERT_EQ(tip.size(), 2);
-            heads.emplace_back(attrs.value(QLatin1String("fill")).toString(),
-                               QPointF(tip[0].toDouble(), tip[1].toDouble()));
+// The scalable icon is the same drawing as the bitmaps: rendered at 64 px it matches the
+// shipped 64 px bitmap but for antialiasing.
+TEST(PackageIcon, svg_renders_like_the_bitmap) {
+    const QString dir = QStringLiteral(TRIVANE_ICON_DIR);
+    const QString name = QStringLiteral(TRIVANE_APP_ID);
+    QSvgRenderer svg(dir + QLatin1Char('/') + name + QStringLiteral(".svg"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBoxF(), QRectF(0, 0, icon_art::canvas_size, icon_art::canvas_size));
+    const QImage bitmap = QImage(dir + QStringLiteral("/64/") + name + QStringLiteral(".png"))
+                              .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(bitmap.size(), QSize(64, 64));
+    QImage drawn(bitmap.size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    int worst = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor a = drawn.pixelColor(x, y);
+            const QColor b = bitmap.pixelColor(x, y);
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue()), std::abs(a.alpha() - b.alpha())});
         }
     }
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(view_box.toStdString(), "0 0 256 256");
-    ASSERT_EQ(heads.size(), 3U);
-    for (int phase = 0; phase < 3; ++phase) {
-        const auto &[fill, tip] = heads[static_cast<std::size_t>(phase)];
-        EXPECT_EQ(fill, icon_art::phasor_colour(phase).name()) << phase_names[phase];
-        EXPECT_NEAR(tip.x(), icon_art::phasor_tip(phase).x(), 1e-3) << phase_names[phase];
-        EXPECT_NEAR(tip.y(), icon_art::phasor_tip(phase).y(), 1e-3) << phase_names[phase];
+    EXPECT_LE(worst, 16);
+}
+
+// The window icon the program draws for itself holds each size as its own drawing, so the
+// small ones keep their bold strokes instead of being scaled down.
+TEST(PackageIcon, window_icon_has_each_size_drawn) {
+    const QIcon icon = icon_art::icon();
+    ASSERT_FALSE(icon.availableSizes().isEmpty());
+    for (const QSize &size : icon.availableSizes()) {
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  icon_art::render(size.width()))
+            << size.width() << " px";
     }
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(48, 48)));
 }
 
 } // namespace

@@ -1,0 +1,220 @@
+#include "app/start_up.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#ifndef TRIVANE_VERSION
+#define TRIVANE_VERSION "0"
+#endif
+
+namespace start_up {
+
+namespace {
+
+constexpr const char *usage =
+    "Usage: trivane [OPTION]...\n"
+    "Trivane converts three-phase phasors to and from their symmetrical components.\n"
+    "\n"
+    "  -h, --help     print this help and exit\n"
+    "      --version  print the version and exit\n"
+    "\n"
+    "Qt's standard options are accepted too, among them:\n"
+    "  -platform NAME[:OPTIONS]  the Qt platform plugin to use: xcb, wayland, offscreen...\n"
+    "  -display HOST:SCREEN      the X display to open instead of $DISPLAY\n"
+    "  -qwindowgeometry +X+Y     where to place the window\n"
+    "  -qwindowicon FILE         the window's icon instead of Trivane's\n"
+    "\n"
+    "Without a desktop session, run it under a virtual X server: xvfb-run trivane\n";
+
+constexpr const char *what_to_do =
+    "start Trivane from a desktop session, or without one under a virtual X server: "
+    "xvfb-run trivane";
+
+constexpr std::size_t npos = std::string::npos;
+
+std::string env(const char *name) {
+    const char *value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+// Qt takes its options with one dash or two.
+bool is_qt_option(const char *arg, const char *name) {
+    if (arg[0] != '-')
+        return false;
+    const char *rest = arg[1] == '-' ? arg + 2 : arg + 1;
+    return std::strcmp(rest, name) == 0;
+}
+
+// What the guard knows while the QApplication is being constructed; the message handler
+// is a plain function, so this lives at file scope.
+struct Guarded {
+    bool active = false;
+    QtMessageHandler previous = nullptr;
+    int saved_stderr = -1; // the real standard error
+    int held = -1;         // what was written to standard error meanwhile
+    std::string platform;  // -platform or QT_QPA_PLATFORM, empty for Qt's own choice
+    std::string x11, wayland;
+};
+Guarded guarded;
+
+std::string held_text() {
+    std::string text;
+    if (guarded.held < 0 || lseek(guarded.held, 0, SEEK_SET) != 0)
+        return text;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = read(guarded.held, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+}
+
+void restore_stderr() {
+    if (guarded.saved_stderr < 0)
+        return;
+    std::fflush(stderr);
+    dup2(guarded.saved_stderr, STDERR_FILENO);
+    close(guarded.saved_stderr);
+    guarded.saved_stderr = -1;
+}
+
+// The one line for a platform other than X11 or Wayland, from Qt's own message.
+std::string plugin_failure_line(const std::string &qt_message) {
+    std::string line = "trivane: cannot start Qt's platform plugin \"" + guarded.platform + '"';
+    const std::string available = "Available platform plugins are: ";
+    const std::size_t at = qt_message.find(available);
+    if (at != npos) {
+        std::string names = qt_message.substr(at + available.size());
+        line += " (available: " + names.substr(0, names.find_first_of(".\n")) + ")";
+    }
+    return line;
+}
+
+// The one line for a display that could not be opened, from what Qt and the X library
+// wrote meanwhile.
+std::string failure_line(const std::string &qt_message, const std::string &held) {
+    // QT_QPA_PLATFORM may list several, as in "wayland;xcb".
+    const bool tries_x11 = guarded.platform.empty() || guarded.platform.find("xcb") != npos;
+    const bool tries_wayland = guarded.platform.empty() || guarded.platform.find("wayland") != npos;
+    if (!tries_x11 && !tries_wayland)
+        return plugin_failure_line(qt_message);
+    const std::string x11 = tries_x11 ? guarded.x11 : std::string();
+    const std::string wayland = tries_wayland ? guarded.wayland : std::string();
+    if (x11.empty() && wayland.empty()) {
+        const char *unset = tries_x11 && tries_wayland ? "DISPLAY and WAYLAND_DISPLAY are"
+                            : tries_x11                ? "DISPLAY is"
+                                                       : "WAYLAND_DISPLAY is";
+        return std::string("trivane: no display to open (") + unset + " not set); " + what_to_do;
+    }
+    const bool refused = held.find("uthorization") != npos ||
+                         held.find("MIT-MAGIC-COOKIE") != npos ||
+                         held.find("No protocol specified") != npos;
+    if (!x11.empty() && refused)
+        return "trivane: the X display " + x11 + " refused the connection (not authorised); " +
+               "start Trivane as that desktop's user, or under a virtual X server: " +
+               "xvfb-run trivane";
+    std::string names;
+    if (!wayland.empty())
+        names = "the Wayland display " + wayland;
+    if (!wayland.empty() && held.find("plugin \"wayland\" in") != npos &&
+        held.find("Could not find") != npos)
+        names += " (Qt's Wayland plugin is not installed: qt6-wayland)";
+    if (!x11.empty())
+        names += (names.empty() ? "the X display " : " nor the X display ") + x11;
+    return "trivane: cannot open " + names + "; " + what_to_do;
+}
+
+[[noreturn]] void fail(const std::string &qt_message) {
+    const std::string line = failure_line(qt_message, held_text()) + '\n';
+    restore_stderr();
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+    // Qt is half-constructed: leave without running its destructors.
+    std::_Exit(1);
+}
+
+// Puts standard error and Qt's message handler back, and passes on what was held.
+void release_guard() {
+    if (!guarded.active)
+        return;
+    guarded.active = false;
+    qInstallMessageHandler(guarded.previous);
+    const std::string held = held_text();
+    restore_stderr();
+    if (guarded.held >= 0)
+        close(guarded.held);
+    guarded.held = -1;
+    std::fputs(held.c_str(), stderr);
+}
+
+void on_message(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    const QtMessageHandler previous = guarded.previous;
+    if (type == QtFatalMsg) {
+        const std::string text = message.toStdString();
+        // Qt's "no Qt platform plugin could be initialized", after each plugin it tried
+        // has said why; any other fatal message goes out as Qt wrote it.
+        if (text.find("platform plugin") != npos)
+            fail(text);
+        release_guard();
+    }
+    previous(type, context, message);
+}
+
+} // namespace
+
+std::optional<int> answer_without_window(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("trivane %s\n", TRIVANE_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+DisplayGuard::DisplayGuard(int argc, char **argv) {
+    guarded = Guarded{};
+    guarded.platform = env("QT_QPA_PLATFORM");
+    guarded.x11 = env("DISPLAY");
+    guarded.wayland = env("WAYLAND_DISPLAY");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (is_qt_option(argv[i], "platform"))
+            guarded.platform = argv[i + 1];
+        else if (is_qt_option(argv[i], "display"))
+            guarded.x11 = argv[i + 1];
+    }
+    // The X library writes some failures straight to standard error: hold it in memory.
+    std::fflush(stderr);
+    guarded.held = memfd_create("trivane-start-up", MFD_CLOEXEC);
+    guarded.saved_stderr = guarded.held < 0 ? -1 : fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (guarded.saved_stderr < 0 || dup2(guarded.held, STDERR_FILENO) < 0) {
+        restore_stderr();
+        if (guarded.held >= 0)
+            close(guarded.held);
+        guarded.held = -1;
+    }
+    guarded.active = true;
+    guarded.previous = qInstallMessageHandler(on_message);
+}
+
+DisplayGuard::~DisplayGuard() {
+    release_guard();
+}
+
+void DisplayGuard::release() {
+    release_guard();
+}
+
+} // namespace start_up
