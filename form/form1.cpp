@@ -86,6 +86,7 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
+    create_plot_area();
 }
 
 void Form1::create_controls() {

@@ -30,6 +30,9 @@ class QWidget;
 namespace form {
 struct ControlDef;
 }
+namespace toolkit {
+class GraphicArea;
+}
 
 class Form1 : public toolkit::FormWindow {
 public:
@@ -43,6 +46,8 @@ public:
     // What the window holds, for tests and the replay driver to read.
     const calc::PhasorState &phasors() const { return phasors_; }
     const form::FormState &state() const { return state_; }
+    // The transparent area over the diagrams that carries their description and tooltip.
+    const QWidget *plot_area() const;
 
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
@@ -65,7 +70,15 @@ public:
 private:
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
+
+    // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();
+    void create_plot_area();
+    // Why a field is marked, or nothing once the mark is gone.
+    void explain_mark(toolkit::TextBox &field, const QString &reason);
+    // The picture after a drawing: its scale and phasors, or why nothing is drawn.
+    void describe_drawing(float scale);
+    void describe_slot(int slot);
 
     // Start-up and the procedures of the form.
     void Form_Load();
@@ -89,4 +102,6 @@ private:
     // The values check_the_values accepted in the checked group, in reading order.
     std::array<toolkit::EntryNumber, 6> accepted_{};
     std::array<toolkit::TextBox *, 24> fields_{};
+    // Over the plot area: what screen readers and tooltips tell of the diagrams.
+    toolkit::GraphicArea *plot_area_ = nullptr;
 };

@@ -1,10 +1,18 @@
 #include "form/form1.h"
 
+#include "form/form1_descriptions.h"
+#include "toolkit/accessible.h"
+#include "toolkit/twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 void Form1::describe_for_screen_readers() {
     // Screen readers read these; sighted users never see them. The controls' spoken names
     // come from the window definition.
+    toolkit::install_accessible_roles();
     const char *groups[] = {"ABC polar", "ABC rectangular", "012 polar", "012 rectangular"};
     for (std::size_t i = 0; i < Convert.size(); ++i) {
         Convert[i]->setAccessibleDescription(
@@ -13,9 +21,75 @@ void Form1::describe_for_screen_readers() {
     }
     CLEAR->setAccessibleDescription(
         QStringLiteral("Sets every entry to zero and converts the empty case"));
+    for (int slot = 1; slot <= 10; ++slot)
+        describe_slot(slot);
     setAccessibleName(windowTitle());
     setAccessibleDescription(QStringLiteral(
         "Below the entry groups four phasor diagrams: phases A (black), B (red) and C (blue), "
         "then the positive, negative and zero sequence components, all at one scale on which "
         "the longest of A, B and C reaches the outer circle"));
+}
+
+// The area stands over the plot box, from Line1 down to the bottom of the erase box.
+void Form1::create_plot_area() {
+    plot_area_ = new toolkit::GraphicArea(this);
+    plot_area_->setObjectName(QStringLiteral("plot"));
+    plot_area_->setAccessibleName(QStringLiteral("Phasor diagrams"));
+    const float bottom = Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
+    plot_area_->setGeometry(
+        toolkit::twips_rect(Line1->X1, Line1->Y1, Line1->X2 - Line1->X1, bottom - Line1->Y1));
+    plot_area_->show();
+    toolkit::set_description(
+        plot_area_, QStringLiteral("Nothing is drawn yet: enter a case and press CONVERT."));
+}
+
+const QWidget *Form1::plot_area() const {
+    return plot_area_;
+}
+
+void Form1::explain_mark(toolkit::TextBox &field, const QString &reason) {
+    toolkit::set_description(field.widget(), reason);
+    field.widget()->setToolTip(reason);
+}
+
+void Form1::describe_drawing(float scale) {
+    const calc::PhasorState &s = phasors_;
+    QString picture;
+    if (state_.errors_found) {
+        picture = QStringLiteral("Nothing is drawn: the entries could not be converted.");
+    } else if (scale <= 1e-6F) {
+        picture = QStringLiteral("Nothing is drawn: no phase is longer than 1E-06.");
+    } else {
+        using form::drawn_phasor;
+        picture =
+            QStringLiteral("Four phasor diagrams at one scale: the outer circle stands for %1. "
+                           "Phases: A %2, B %3, C %4. Positive sequence %5, with B and C a third "
+                           "of a turn behind and ahead. Negative sequence %6, with B and C a "
+                           "third of a turn ahead and behind. Zero sequence %7.")
+                .arg(drawn_phasor(scale, 0).section(QLatin1Char(' '), 0, 0),
+                     drawn_phasor(s.va_real, s.va_imag), drawn_phasor(s.vb_real, s.vb_imag),
+                     drawn_phasor(s.vc_real, s.vc_imag), drawn_phasor(s.v1_real, s.v1_imag),
+                     drawn_phasor(s.v2_real, s.v2_imag), drawn_phasor(s.v0_real, s.v0_imag));
+    }
+    const QString unbalance = state_.has_results ? form::unbalance_summary(s) : QString();
+    if (!unbalance.isEmpty())
+        picture += QLatin1Char(' ') + unbalance;
+    toolkit::set_description(plot_area_, picture);
+    plot_area_->setToolTip(unbalance);
+    Polar_012.widget()->setToolTip(unbalance);
+    Rectangular_012.widget()->setToolTip(unbalance);
+}
+
+void Form1::describe_slot(int slot) {
+    const auto k = static_cast<std::size_t>(slot);
+    QWidget *button = Option1[k].widget();
+    if (!Option1[k].Enabled()) {
+        toolkit::set_description(button, QStringLiteral("Empty: no case saved yet"));
+        button->setToolTip(QString());
+        return;
+    }
+    const QString summary = form::case_summary(state_.saved[k]);
+    toolkit::set_description(
+        button, slot == state_.jslot ? summary + QStringLiteral("; the newest case") : summary);
+    button->setToolTip(summary);
 }

@@ -32,14 +32,20 @@ bool all_showable(const calc::PhasorState &s) {
 // judges the text rounded straight to single, and keeps what it read for the reading step.
 void Form1::check_the_values(int index) {
     state_.errors_found = false;
-    for (toolkit::TextBox *field : all_fields())
+    for (toolkit::TextBox *field : all_fields()) {
         field->setBackColor(toolkit::system_window_background);
+        explain_mark(*field, QString());
+    }
     const auto fields = group_fields(index);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i]->setBackColor(toolkit::error_light_red);
         const auto number = toolkit::parse_number(fields[i]->Text());
         if (!number || !std::isfinite(number->single)) {
             state_.errors_found = true;
+            explain_mark(*fields[i],
+                         !number ? QStringLiteral("Not a number")
+                                 : QStringLiteral("Beyond the largest number the program holds, "
+                                                  "about 3.4E+38"));
             return;
         }
         accepted_[i] = *number;
@@ -66,8 +72,11 @@ void Form1::Convert_Click(int Index) {
             // A result beyond the single range cannot be shown: refuse the entry as a
             // whole, like a failed check, and leave every text as it was.
             state_.errors_found = true;
-            for (toolkit::TextBox *field : group_fields(Index))
+            for (toolkit::TextBox *field : group_fields(Index)) {
                 field->setBackColor(toolkit::error_light_red);
+                explain_mark(*field, QStringLiteral("The results of these entries are too large "
+                                                    "to show"));
+            }
         }
     }
     if (state_.errors_found) {

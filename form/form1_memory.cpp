@@ -17,6 +17,7 @@ void Form1::save_or_recall_case() {
 // enabled and bold, and the previous newest loses its bold caption.
 void Form1::save_in_next_slot() {
     form::FormState &s = state_;
+    const int previous = s.jslot;
     if (s.jslot != 0)
         Option1[static_cast<std::size_t>(s.jslot)].setFontBold(false);
     s.jslot = static_cast<std::int16_t>(s.jslot == 10 ? 1 : s.jslot + 1);
@@ -30,6 +31,9 @@ void Form1::save_in_next_slot() {
     const auto fields = group_fields(saved.group);
     for (std::size_t i = 0; i < fields.size(); ++i)
         saved.texts[i] = fields[i]->Text();
+    if (previous != 0)
+        describe_slot(previous);
+    describe_slot(s.jslot);
 }
 
 // The slot's texts go back into their fields and are converted again as a recall: the

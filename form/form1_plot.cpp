@@ -31,8 +31,10 @@ void Form1::plot_phasors() {
         scale = calc::to_single(std::abs(s.vb_mag));
     if (std::abs(s.vc_mag) > double(scale))
         scale = calc::to_single(std::abs(s.vc_mag));
-    if (scale <= 1e-6F)
+    if (scale <= 1e-6F) {
+        describe_drawing(scale);
         return;
+    }
 
     const float x0 = Polar_ABC.Left() + Polar_ABC.Width() / 2;
     const float dx = Rectangular_ABC.Left() - Polar_ABC.Left();
@@ -53,6 +55,7 @@ void Form1::plot_phasors() {
         draw_diagram(h, xc, yc, scale);
     }
     form.DrawWidth = 1;
+    describe_drawing(scale);
 
     if (!state_.recall_in_progress) {
         state_.save_case = true;

@@ -151,13 +151,13 @@ QString localise(const char *first, const char *last, QStringView separator) {
     return text;
 }
 
-QString format(double value, std::chars_format style, QStringView separator) {
+QString format(double value, std::chars_format style, int precision, QStringView separator) {
     if (!std::isfinite(value))
         return {};
     // Fixed notation of the largest double needs 309 integer digits.
     std::array<char, 400> buffer{};
     const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, 2);
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, style, precision);
     if (result.ec != std::errc())
         return {};
     return localise(buffer.data(), result.ptr, separator);
@@ -185,7 +185,7 @@ std::optional<EntryNumber> parse_number(QStringView text) {
 }
 
 QString format_scientific(double value, QStringView separator) {
-    return format(value, std::chars_format::scientific, separator);
+    return format(value, std::chars_format::scientific, 2, separator);
 }
 
 QString format_scientific(double value) {
@@ -193,11 +193,19 @@ QString format_scientific(double value) {
 }
 
 QString format_fixed2(double value, QStringView separator) {
-    return format(value, std::chars_format::fixed, separator);
+    return format(value, std::chars_format::fixed, 2, separator);
 }
 
 QString format_fixed2(double value) {
     return format_fixed2(value, decimal_separator());
+}
+
+QString format_fixed(double value, int decimals) {
+    return format(value, std::chars_format::fixed, decimals, decimal_separator());
+}
+
+QString format_significant(double value, int digits) {
+    return format(value, std::chars_format::general, digits, decimal_separator());
 }
 
 } // namespace toolkit

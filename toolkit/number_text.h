@@ -48,4 +48,10 @@ QString format_scientific(double value);
 QString format_fixed2(double value, QStringView separator);
 QString format_fixed2(double value);
 
+// For reading rather than for entries: `decimals` digits after the separator, or `digits`
+// significant digits in plain or scientific notation, whichever is shorter (0.0145,
+// 1.45E-08). A displayed zero never carries a minus sign; empty for infinities and NaN.
+QString format_fixed(double value, int decimals);
+QString format_significant(double value, int digits);
+
 } // namespace toolkit

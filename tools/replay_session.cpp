@@ -4,6 +4,9 @@
 #include "tools/replay_json.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -48,6 +51,8 @@ QString ReplaySession::run_line(const QString &line) {
     }
     if (command == QLatin1String("grab"))
         return grab(rest);
+    if (command == QLatin1String("tooltip"))
+        return tooltip(words);
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);
@@ -114,6 +119,30 @@ QString ReplaySession::grab(const QString &path) {
     settle();
     if (!form_.grab().save(path, "PNG"))
         return QStringLiteral("cannot write '%1'").arg(path);
+    return {};
+}
+
+// A field, a frame, a memory button or the plot area, by the names the window gives them.
+QString ReplaySession::tooltip(const QStringList &words) {
+    const QWidget *target = nullptr;
+    int index = 0;
+    if (words.size() == 1 && words[0] == QLatin1String("plot")) {
+        target = form_.plot_area();
+    } else if (words.size() == 2 && words[0] == QLatin1String("Option1") &&
+               parse_index(words[1], 1, 10, index)) {
+        target = form_.Option1[static_cast<std::size_t>(index)].widget();
+    } else if (words.size() == 1) {
+        const auto *widget = form_.findChild<QWidget *>(words[0]);
+        if (qobject_cast<const QLineEdit *>(widget) != nullptr ||
+            qobject_cast<const QGroupBox *>(widget) != nullptr)
+            target = widget;
+    }
+    if (target == nullptr)
+        return QStringLiteral("tooltip takes a field, a frame, Option1 1-10 or plot");
+    settle();
+    out_(
+        QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("tooltip"), target->toolTip()}})
+                              .toJson(QJsonDocument::Compact)));
     return {};
 }
 

@@ -26,6 +26,7 @@ private:
     QString click(const QStringList &words);
     QString key(const QStringList &words);
     QString grab(const QString &path);
+    QString tooltip(const QStringList &words);
 
     Form1 &form_;
     Writer out_;

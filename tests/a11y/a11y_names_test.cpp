@@ -106,6 +106,7 @@ TEST(AccessibleNames, commands_and_window_carry_descriptions) {
             << button->objectName().toStdString();
     EXPECT_FALSE(spoken(form->CLEAR).description.isEmpty());
     const Spoken window = spoken(form.get());
+    EXPECT_EQ(window.role, QAccessible::Window);
     EXPECT_EQ(window.name, form->windowTitle());
     EXPECT_TRUE(window.description.contains(QLatin1String("phasor diagrams")))
         << window.description.toStdString();

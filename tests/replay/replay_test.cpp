@@ -177,10 +177,31 @@ const BadLine bad_lines[] = {
     {"unknown_key", "key Escape"},
     {"grab_without_file", "grab"},
     {"grab_into_missing_folder", "grab /nonexistent/folder/x.png"},
+    {"tooltip_of_a_label", "tooltip Label2"},
+    {"tooltip_of_slot_eleven", "tooltip Option1 11"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Replay, ReplayBadLine, testing::ValuesIn(bad_lines),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// Script: the textbook set A 10 at 0, B 8 at -110, C 12 at 125 degrees, converted.
+// Expected: the memory button names the case, the 012 frame and the diagrams its unbalance.
+TEST(Replay, tooltip_tells_the_case_and_its_unbalance) {
+    const Session run = replay("set mag_a 10\nset mag_b 8\nset mag_c 12\nset ang_b -110\n"
+                               "set ang_c 125\nclick Convert 0\ntooltip Option1 1\n"
+                               "tooltip Polar_012\ntooltip plot\ntooltip mag_a\n");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    ASSERT_EQ(run.lines.size(), 4);
+    const auto tooltip = [&](qsizetype i) {
+        return json_object(run.lines[i])[QStringLiteral("tooltip")].toString();
+    };
+    EXPECT_EQ(tooltip(0),
+              QStringLiteral("A 10 at 0.0\u00b0, B 8 at \u2212110\u00b0, C 12 at 125\u00b0"));
+    EXPECT_TRUE(tooltip(1).startsWith(QLatin1String("Unbalance |V2|/|V1| 15.9 %")))
+        << tooltip(1).toStdString();
+    EXPECT_EQ(tooltip(2), tooltip(1));
+    EXPECT_EQ(tooltip(3), QString());
+}
 
 // Scripts that end normally: empty input, a last line without a line end, CRLF line ends.
 // Expected: exit status 0, one answer per dump, the carriage return not part of the text.
