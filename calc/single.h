@@ -35,6 +35,9 @@ constexpr float to_single(double value) {
     }
     return static_cast<float>(value);
 }
+// Usable in constant expressions, also beyond the single range.
+static_assert(to_single(1e39) == std::numeric_limits<float>::infinity());
+static_assert(to_single(0.5) == 0.5F);
 
 // Writes into a variable of either kind, rounding to the variable's precision.
 constexpr void store(double &variable, double value) {

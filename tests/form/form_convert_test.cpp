@@ -124,21 +124,4 @@ TEST(ClearCommand, clear_after_a_failed_check_shows_the_zero_case) {
     EXPECT_TRUE(form->Letter_A.Visible());
 }
 
-// State: one conversion saved in slot 1.
-// Action: press Clear Screen, then convert a case.
-// Expected: Clear saves nothing: slot 1 stays the newest, and the next case goes to slot 2.
-TEST(ClearCommand, clear_makes_no_memory_entry) {
-    const auto form = shown_form();
-    click(form->Convert[0]);
-    ASSERT_EQ(form->state().jslot, 1);
-    click(form->CLEAR);
-    EXPECT_EQ(form->state().jslot, 1);
-    EXPECT_TRUE(form->Option1[1].FontBold());
-    EXPECT_FALSE(form->Option1[2].Enabled());
-    type_into(*form, "mag_a", QStringLiteral("2"));
-    click(form->Convert[0]);
-    EXPECT_EQ(form->state().jslot, 2);
-    EXPECT_EQ(form->state().saved[2].texts[0], QStringLiteral("2"));
-}
-
 } // namespace

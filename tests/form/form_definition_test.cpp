@@ -1,6 +1,8 @@
-// The window as built: every control against the window definition, written out here
-// independently in twips, and the captions against the room they are given.
+// The window as built: every control against its own row of the window definition, a few
+// rows typed out here in twips as a check on the table itself, and the captions against the
+// room they are given.
 
+#include "form/form1_definition.h"
 #include "tests/support/shown_form.h"
 
 #include <QAbstractButton>
@@ -15,103 +17,47 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <cmath>
+#include <string>
 
 namespace {
 
 using testing_support::shown_form;
 
+// What a control should be, in the window definition's terms.
 struct Control {
-    const char *name;             // object name: the control's name, or name_index in an array
-    const char *kind;             // Qt class
-    const char *parent;           // containing frame, or "" for the window itself
-    int left, top, width, height; // twips
-    const char *text;             // caption or default text
+    std::string name;                // object name: the control's name, or name_index in an array
+    const char *kind;                // Qt class
+    std::string parent;              // containing frame, or "" for the window itself
+    double left, top, width, height; // twips
+    std::string text;                // caption or default text
+    bool placed_by_program = false;  // a plot label: activate_labels moves it at start-up
 };
 
-void PrintTo(const Control &c, std::ostream *out) {
-    *out << c.name;
+const char *qt_class(form::ControlKind kind) {
+    switch (kind) {
+    case form::ControlKind::Frame:
+        return "QGroupBox";
+    case form::ControlKind::TextBox:
+        return "QLineEdit";
+    case form::ControlKind::Label:
+        return "QLabel";
+    case form::ControlKind::Button:
+        return "QPushButton";
+    case form::ControlKind::Option:
+        return "QRadioButton";
+    }
+    return "";
 }
 
-constexpr const char *frame = "QGroupBox";
-constexpr const char *box = "QLineEdit";
-constexpr const char *label = "QLabel";
-constexpr const char *button = "QPushButton";
-constexpr const char *option = "QRadioButton";
-
-// clang-format off
-const Control window_definition[] = {
-    {"Polar_ABC", frame, "", 240, 240, 2535, 2175, "ABC Polar"},
-    {"Rectangular_ABC", frame, "", 2880, 240, 2535, 2175, "ABC Rectangular"},
-    {"Polar_012", frame, "", 5520, 240, 2535, 2175, "012 Polar"},
-    {"Rectangular_012", frame, "", 8160, 240, 2535, 2175, "012 Rectangular"},
-    {"mag_a", box, "Polar_ABC", 360, 720, 975, 375, "1.0"},
-    {"ang_a", box, "Polar_ABC", 1440, 720, 975, 375, "0.0"},
-    {"mag_b", box, "Polar_ABC", 360, 1200, 975, 375, "1.0"},
-    {"ang_b", box, "Polar_ABC", 1440, 1200, 975, 375, "-120.0"},
-    {"mag_c", box, "Polar_ABC", 360, 1680, 975, 375, "1.0"},
-    {"ang_c", box, "Polar_ABC", 1440, 1680, 975, 375, "120.0"},
-    {"real_a", box, "Rectangular_ABC", 360, 720, 975, 375, "1.0"},
-    {"imag_a", box, "Rectangular_ABC", 1440, 720, 975, 375, "1.0"},
-    {"real_b", box, "Rectangular_ABC", 360, 1200, 975, 375, "1.0"},
-    {"imag_b", box, "Rectangular_ABC", 1440, 1200, 975, 375, "1.0"},
-    {"real_c", box, "Rectangular_ABC", 360, 1680, 975, 375, "1.0"},
-    {"imag_c", box, "Rectangular_ABC", 1440, 1680, 975, 375, "1.0"},
-    {"mag_0", box, "Polar_012", 360, 720, 975, 375, "1.0"},
-    {"ang_0", box, "Polar_012", 1440, 720, 975, 375, "0.0"},
-    {"mag_1", box, "Polar_012", 360, 1200, 975, 375, "1.0"},
-    {"ang_1", box, "Polar_012", 1440, 1200, 975, 375, "0.0"},
-    {"mag_2", box, "Polar_012", 360, 1680, 975, 375, "1.0"},
-    {"ang_2", box, "Polar_012", 1440, 1680, 975, 375, "0.0"},
-    {"real_0", box, "Rectangular_012", 360, 720, 975, 375, "1.0"},
-    {"imag_0", box, "Rectangular_012", 1440, 720, 975, 375, "0.0"},
-    {"real_1", box, "Rectangular_012", 360, 1200, 975, 375, "1.0"},
-    {"imag_1", box, "Rectangular_012", 1440, 1200, 975, 375, "0.0"},
-    {"real_2", box, "Rectangular_012", 360, 1680, 975, 375, "1.0"},
-    {"imag_2", box, "Rectangular_012", 1440, 1680, 975, 375, "0.0"},
-    {"Label1", label, "Polar_ABC", 360, 360, 1095, 255, "Magnitude"},
-    {"Label6", label, "Polar_ABC", 1680, 360, 735, 255, "Angle"},
-    {"Label3", label, "Polar_ABC", 120, 840, 375, 255, "A"},
-    {"Label4", label, "Polar_ABC", 120, 1320, 375, 255, "B"},
-    {"Label5", label, "Polar_ABC", 120, 1800, 375, 255, "C"},
-    {"Label11", label, "Rectangular_ABC", 600, 360, 735, 255, "Real"},
-    {"Label7", label, "Rectangular_ABC", 1440, 360, 975, 255, "Imaginary"},
-    {"Label10", label, "Rectangular_ABC", 120, 840, 375, 255, "A"},
-    {"Label9", label, "Rectangular_ABC", 120, 1320, 375, 255, "B"},
-    {"Label8", label, "Rectangular_ABC", 120, 1800, 375, 255, "C"},
-    {"Label16", label, "Polar_012", 360, 360, 975, 255, "Magnitude"},
-    {"Label12", label, "Polar_012", 1680, 360, 735, 255, "Angle"},
-    {"Label15", label, "Polar_012", 120, 840, 375, 255, "0"},
-    {"Label14", label, "Polar_012", 120, 1320, 375, 255, "1"},
-    {"Label13", label, "Polar_012", 120, 1800, 375, 255, "2"},
-    {"Label17", label, "Rectangular_012", 600, 360, 615, 255, "Real"},
-    {"Label21", label, "Rectangular_012", 1440, 360, 975, 255, "Imaginary"},
-    {"Label18", label, "Rectangular_012", 120, 840, 375, 255, "0"},
-    {"Label19", label, "Rectangular_012", 120, 1320, 375, 255, "1"},
-    {"Label20", label, "Rectangular_012", 120, 1800, 375, 255, "2"},
-    {"Frame1", frame, "", 240, 2520, 10455, 735, ""},
-    {"Convert_0", button, "Frame1", 360, 240, 2055, 375, "CONVERT"},
-    {"Convert_1", button, "Frame1", 3000, 240, 2055, 375, "CONVERT"},
-    {"Convert_2", button, "Frame1", 5640, 240, 2055, 375, "CONVERT"},
-    {"Convert_3", button, "Frame1", 8280, 240, 2055, 375, "CONVERT"},
-    {"CLEAR", button, "", 10920, 120, 1455, 735, "Clear Screen"},
-    {"Option1_1", option, "", 11520, 2880, 615, 255, "1"},
-    {"Option1_2", option, "", 11520, 3240, 615, 255, "2"},
-    {"Option1_3", option, "", 11520, 3600, 615, 255, "3"},
-    {"Option1_4", option, "", 11520, 3960, 615, 255, "4"},
-    {"Option1_5", option, "", 11520, 4320, 615, 255, "5"},
-    {"Option1_6", option, "", 11520, 4680, 615, 255, "6"},
-    {"Option1_7", option, "", 11520, 5040, 615, 255, "7"},
-    {"Option1_8", option, "", 11520, 5400, 615, 255, "8"},
-    {"Option1_9", option, "", 11520, 5760, 615, 255, "9"},
-    {"Option1_10", option, "", 11520, 6120, 615, 255, "10"},
-    {"Label2", label, "", 11040, 1080, 1335, 1575,
-     "Click Option Button to View a Case Autosaved in Wraparound Memory"},
-    {"Label22", label, "", 120, 6480, 10695, 375,
-     "Note - the lengths of phasors in the plots are scaled so that the longest of A, B, C "
-     "has 1pu radius"},
-};
-// clang-format on
+Control from_definition(const form::ControlDef &d) {
+    std::string name(d.name);
+    if (d.index >= 0)
+        name += '_' + std::to_string(d.index);
+    const bool plot_label = d.name.starts_with("Letter_") || d.name.ends_with("_label");
+    return {name,    qt_class(d.kind), std::string(d.container), d.left,    d.top,
+            d.width, d.height,         std::string(d.caption),   plot_label};
+}
 
 QString shown_text(const QWidget *w) {
     if (const auto *edit = qobject_cast<const QLineEdit *>(w))
@@ -125,29 +71,72 @@ QString shown_text(const QWidget *w) {
     return {};
 }
 
-class WindowDefinition : public testing::TestWithParam<Control> {};
-
-// State: a freshly shown window.
-// Action: find the control by its object name.
-// Expected: its kind, frame, pixel rectangle (twips / 15) and text are the definition's.
-TEST_P(WindowDefinition, control_matches_its_definition) {
-    const Control &c = GetParam();
-    const auto form = shown_form();
-    const QWidget *w = form->findChild<QWidget *>(QLatin1String(c.name));
-    ASSERT_NE(w, nullptr);
-    EXPECT_STREQ(w->metaObject()->className(), c.kind);
-    const QWidget *container = w->parentWidget();
-    if (*c.parent == '\0') {
-        EXPECT_EQ(container, form.get());
-    } else {
-        EXPECT_EQ(container->objectName(), QLatin1String(c.parent));
-    }
-    EXPECT_EQ(w->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
-    EXPECT_EQ(shown_text(w), QLatin1String(c.text));
+int px(double twips) {
+    return static_cast<int>(std::lround(twips / 15));
 }
 
-INSTANTIATE_TEST_SUITE_P(Form1, WindowDefinition, testing::ValuesIn(window_definition),
-                         [](const auto &info) { return std::string(info.param.name); });
+// The control of that name has the kind, frame, pixel rectangle (15 twips to the pixel)
+// and text of c.
+void expect_control(Form1 &form, const Control &c) {
+    SCOPED_TRACE(c.name);
+    const QWidget *w = form.findChild<QWidget *>(QString::fromStdString(c.name));
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(w->metaObject()->className(), c.kind);
+    const QWidget *frame = w->parentWidget();
+    EXPECT_EQ(frame == &form ? std::string() : frame->objectName().toStdString(), c.parent);
+    EXPECT_EQ(w->size(), QSize(px(c.width), px(c.height)));
+    if (!c.placed_by_program) {
+        EXPECT_EQ(w->pos(), QPoint(px(c.left), px(c.top)));
+    }
+    EXPECT_EQ(shown_text(w).toStdString(), c.text);
+}
+
+// State: a freshly shown window.
+// Expected: every row of the definition became its control, and every named control
+// comes from a row.
+TEST(WindowDefinition, every_control_matches_its_definition_row) {
+    const auto form = shown_form();
+    int named = 0;
+    for (const QWidget *w : form->findChildren<QWidget *>())
+        named += w->objectName().isEmpty() ? 0 : 1; // a style's or a group box's own parts
+    EXPECT_EQ(named, static_cast<int>(form::control_definitions().size()));
+    for (const form::ControlDef &d : form::control_definitions())
+        expect_control(*form, from_definition(d));
+
+    const toolkit::LineShape *shapes[] = {form->Line1, form->Line2, form->Line3, form->Line4};
+    ASSERT_EQ(form::line_definitions().size(), std::size(shapes));
+    for (std::size_t i = 0; i < std::size(shapes); ++i) {
+        const form::LineDef &d = form::line_definitions()[i];
+        EXPECT_EQ(d.name, "Line" + std::to_string(i + 1));
+        EXPECT_EQ(shapes[i]->X1, d.x1) << d.name;
+        EXPECT_EQ(shapes[i]->Y1, d.y1) << d.name;
+        EXPECT_EQ(shapes[i]->X2, d.x2) << d.name;
+        EXPECT_EQ(shapes[i]->Y2, d.y2) << d.name;
+    }
+}
+
+// State: a freshly shown window.
+// Expected: a sample of controls, one of each sort, stands where the window definition
+// puts it, so a wrong row in the table is caught too.
+TEST(WindowDefinition, sample_controls_stand_where_the_definition_puts_them) {
+    const auto form = shown_form();
+    const Control sample[] = {
+        {"Polar_012", "QGroupBox", "", 5520, 240, 2535, 2175, "012 Polar"},
+        {"ang_b", "QLineEdit", "Polar_ABC", 1440, 1200, 975, 375, "-120.0"},
+        {"Label17", "QLabel", "Rectangular_012", 600, 360, 615, 255, "Real"},
+        {"Convert_2", "QPushButton", "Frame1", 5640, 240, 2055, 375, "CONVERT"},
+        {"Option1_7", "QRadioButton", "", 11520, 5040, 615, 255, "7"},
+        {"Label2", "QLabel", "", 11040, 1080, 1335, 1575,
+         "Click Option Button to View a Case Autosaved in Wraparound Memory"},
+        {"Zero_label", "QLabel", "", 9360, 3720, 1455, 255, "Zero Sequence", true},
+    };
+    for (const Control &c : sample)
+        expect_control(*form, c);
+    EXPECT_EQ(form->Line1->X1, 120);
+    EXPECT_EQ(form->Line1->Y1, 3360);
+    EXPECT_EQ(form->Line1->X2, 10800);
+    EXPECT_EQ(form->Line1->Y2, 3360);
+}
 
 // State: a freshly shown window.
 // Expected: the client area is 12495 x 6915 twips and cannot be resized; the caption

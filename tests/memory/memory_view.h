@@ -3,6 +3,7 @@
 // Reading the case memory's visible and stored state off a live Form1, in forms that
 // compare and print well.
 #include "form/form1.h"
+#include "tests/form/form_fields.h"
 
 #include <QString>
 
@@ -21,10 +22,7 @@ namespace memory_test {
 using CaseTexts = std::array<QString, 6>;
 
 // The 24 entry fields in group order, six per group.
-inline constexpr std::array<const char *, 24> field_names{
-    "mag_a",  "mag_b",  "mag_c",  "ang_a",  "ang_b",  "ang_c",  "real_a", "real_b",
-    "real_c", "imag_a", "imag_b", "imag_c", "mag_0",  "mag_1",  "mag_2",  "ang_0",
-    "ang_1",  "ang_2",  "real_0", "real_1", "real_2", "imag_0", "imag_1", "imag_2"};
+using form_test::field_names;
 
 inline CaseTexts slot_texts(const Form1 &form, int slot) {
     return form.state().saved.at(static_cast<std::size_t>(slot)).texts;

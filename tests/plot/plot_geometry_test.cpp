@@ -119,20 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"small_values", 0, {"3E-04", "1E-04", "2E-04", "-170", "60", "95"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// State: fresh window. Action: negative magnitudes -10, 2, -3 at 0 degrees.
-// Expected: A reaches the outer circle pointing left, B and C at a fifth and three tenths.
-TEST(PlotGeometryNegative, negative_magnitude_turns_phase_a_half_a_turn) {
-    auto form = testing_support::shown_form();
-    convert(*form, 0, {"-10", "2", "-3", "0", "0", "0"});
-    const auto drawn = diagrams(form->canvas().last_call());
-    ASSERT_EQ(drawn.size(), 4U);
-    const toolkit::DrawOp &a = drawn[0].lines[0];
-    EXPECT_FLOAT_EQ(a.x2, centre_x[0] - radius);
-    EXPECT_FLOAT_EQ(a.y2, centre_y);
-    EXPECT_NEAR(drawn[0].lines[1].x2, centre_x[0] + 0.2F * radius, 1e-2);
-    EXPECT_NEAR(drawn[0].lines[2].x2, centre_x[0] - 0.3F * radius, 1e-2);
-}
-
 // State: fresh window. Action: the largest phase just above 1e-6. Expected: a full
 // drawing with that phase on the outer circle. (The turned sequence phasors are not
 // compared: components this small get their angle on the imaginary axis.)

@@ -161,15 +161,14 @@ TEST(PlotOps, retained_list_stays_one_drawing_long) {
     auto form = testing_support::shown_form();
     const toolkit::Canvas &canvas = form->canvas();
     convert(*form, 0, startup_abc);
-    form->mag_a.setText(QStringLiteral("2"));
-    form->Convert_Click(0);
+    convert(*form, 0, {"2", "1.0", "1.0", "0.0", "-120.0", "120.0"});
     const std::size_t one_drawing = canvas.display_list().size();
     EXPECT_LE(one_drawing, canvas.last_call().size() + 1)
         << "at most the first unfilled box besides";
     for (int i = 0; i < 200; ++i) {
-        form->mag_a.setText(QString::number(1 + i % 7));
-        form->ang_b.setText(QString::number(i));
-        form->Convert_Click(0);
+        testing_support::type_into(*form, "mag_a", QString::number(1 + i % 7));
+        testing_support::type_into(*form, "ang_b", QString::number(i));
+        testing_support::click(form->Convert[0]);
     }
     EXPECT_EQ(canvas.display_list().size(), one_drawing);
 }

@@ -142,19 +142,16 @@ TEST(PlotPixelsRings, outer_ring_solid_inner_rings_dotted) {
     }
 }
 
-// State: fresh window. Action: phasors along both axes. Expected: each is two whole
-// pixels wide, not smeared over a third row or column of blended colour.
-TEST(PlotPixelsLines, phasors_along_the_axes_cover_whole_pixels) {
+// State: fresh window. Action: phasors along both axes. Expected: each one's ink runs
+// within a pixel of its line, about two pixels wide, in its own colour.
+TEST(PlotPixelsLines, phasors_along_the_axes_lie_on_their_lines_in_their_colours) {
     auto form = testing_support::shown_form();
     convert(*form, 0, {"1", "1", "1", "0", "90", "180"});
     const Picture picture = grab(*form);
-    const std::array<std::pair<double, Ink>, 3> phasors{
-        {{0, Ink::Black}, {90, Ink::Red}, {180, Ink::Blue}}};
-    for (const auto &[angle, ink] : phasors) {
-        const Across across = across_axis_phasor(picture, 0, 0.5, angle, ink);
-        EXPECT_EQ(across.ink, 2) << "phasor at " << angle;
-        EXPECT_EQ(across.blended, 0) << "phasor at " << angle;
-    }
+    const std::array<std::pair<double, QColor>, 3> phasors{
+        {{0, Qt::black}, {90, Qt::red}, {180, Qt::blue}}};
+    for (const auto &[angle, ink] : phasors)
+        expect_on_its_line(picture, 0, 0.5, angle, ink);
 }
 
 // State: a balanced set drawn. Action: convert a set with every phasor at 45 degrees.

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -145,29 +146,47 @@ inline bool ink_at(const Picture &picture, int h, double length, double angle, I
     return picture.ink_near(p.x, p.y, ink, reach * static_cast<int>(picture.ratio));
 }
 
-// Pixels across a phasor that lies along an axis, at `length` radii from the centre of
-// diagram h: how many have the ink, and how many are blends that are neither ink nor white.
-struct Across {
-    int ink = 0;
-    int blended = 0;
-};
-inline Across across_axis_phasor(const Picture &picture, int h, double length, double angle,
-                                 Ink ink) {
+inline double colour_distance(QColor a, QColor b) {
+    return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+// How much of a pixel the ink covers, over the white of a diagram: 0 white, 1 the ink.
+inline double coverage(QColor c, QColor ink) {
+    const double ir = 255 - ink.red(), ig = 255 - ink.green(), ib = 255 - ink.blue();
+    const double a = ((255 - c.red()) * ir + (255 - c.green()) * ig + (255 - c.blue()) * ib) /
+                     (ir * ir + ig * ig + ib * ib);
+    return std::clamp(a, 0.0, 1.0);
+}
+
+// A phasor that lies along an axis, seen across its line at `length` radii from the centre
+// of diagram h: the middle of its ink lies within a pixel of where the line runs, the ink
+// is about two pixels wide, and its most covered pixel has the phasor's colour.
+inline void expect_on_its_line(const Picture &picture, int h, double length, double angle,
+                               QColor ink) {
+    SCOPED_TRACE(testing::Message() << "diagram " << h << ", phasor at " << angle);
     const Point p = on_diagram(h, length, angle);
     const bool horizontal = std::abs(std::sin(angle * std::numbers::pi / 180)) < 0.5;
-    const int px = static_cast<int>(std::floor(p.x * px_per_twip * picture.ratio));
-    const int py = static_cast<int>(std::floor(p.y * px_per_twip * picture.ratio));
-    Across out;
+    const double x = p.x * px_per_twip * picture.ratio, y = p.y * px_per_twip * picture.ratio;
+    const int along = static_cast<int>(std::floor(horizontal ? x : y));
+    const double line = horizontal ? y : x; // in device pixels
     const int reach = 6 * static_cast<int>(picture.ratio);
-    for (int d = -reach; d <= reach; ++d) {
-        const QColor c = horizontal ? picture.image.pixelColor(px, py + d)
-                                    : picture.image.pixelColor(px + d, py);
-        if (matches(c, ink, picture.face))
-            ++out.ink;
-        else if (!matches(c, Ink::White, picture.face))
-            ++out.blended;
+    double width = 0, moment = 0, most = -1;
+    QColor core;
+    for (int i = static_cast<int>(line) - reach; i <= static_cast<int>(line) + reach; ++i) {
+        const QColor c =
+            horizontal ? picture.image.pixelColor(along, i) : picture.image.pixelColor(i, along);
+        const double w = coverage(c, ink);
+        width += w;
+        moment += w * (i + 0.5);
+        if (w > most) {
+            most = w;
+            core = c;
+        }
     }
-    return out;
+    ASSERT_GT(width, 0) << "no ink";
+    EXPECT_LE(std::abs(moment / width - line), picture.ratio);
+    EXPECT_NEAR(width, 2 * picture.ratio, 0.5 * picture.ratio);
+    EXPECT_LE(colour_distance(core, ink), 40) << core.name().toStdString();
 }
 
 } // namespace plot_test
