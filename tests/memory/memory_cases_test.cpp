@@ -2,7 +2,6 @@
 #include "memory_view.h"
 #include "tests/support/shown_form.h"
 
-#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <memory>
