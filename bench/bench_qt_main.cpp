@@ -9,7 +9,6 @@
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    toolkit::ensure_runtime_dir();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     benchmark::Initialize(&argc, argv);

@@ -4,12 +4,6 @@
 #include <QFont>
 #include <QStyleFactory>
 
-#include <cstdlib>
-#include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace toolkit {
 
 namespace {
@@ -22,14 +16,6 @@ QFont sans(int pixel_size) {
 }
 
 } // namespace
-
-void ensure_runtime_dir() {
-    if (std::getenv("XDG_RUNTIME_DIR") != nullptr)
-        return;
-    const std::string dir = "/tmp/trivane-runtime-" + std::to_string(getuid());
-    mkdir(dir.c_str(), 0700);
-    setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
-}
 
 void setup_application(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))

@@ -9,10 +9,6 @@ namespace toolkit {
 // and the default font. Call once, right after the QApplication is created.
 void setup_application(QApplication &app);
 
-// Qt wants a private runtime folder: when XDG_RUNTIME_DIR is unset, make one (0700) under
-// /tmp and point it there. Call before the QApplication is created.
-void ensure_runtime_dir();
-
 // The font the window definition asks for (a 13-pixel sans, regular or bold).
 QFont form_font(bool bold = false);
 

@@ -13,7 +13,6 @@
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    toolkit::ensure_runtime_dir();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     Form1 form;

@@ -3,20 +3,20 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Debian packages the build, the tests and the tools need.
-PACKAGES=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev fonts-liberation2 fonts-dejavu-core
-  libgtest-dev libbenchmark-dev
-  locales-all
-  xvfb xauth
-  clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev
-)
+# Debian packages. Building and starting the window: a compiler, CMake, Ninja, Qt (whose
+# qt6-base-dev brings the X11 platform plugin, qt6-qpa-plugins) and the font the window is
+# laid out for.
+APP_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2)
+# The tests besides: GoogleTest, the German locale, a fallback font, and the validators and
+# dpkg tools the packaging tests run.
+TEST_PACKAGES=(libgtest-dev locales-all fonts-dejavu-core desktop-file-utils appstream dpkg-dev)
+# The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+# install_missing PACKAGE...: apt-get installs those not installed yet.
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}" "$@"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -28,7 +28,9 @@ install_missing() {
   fi
 }
 
-# A private runtime folder keeps Qt from warning about /tmp's permissions.
+# Qt wants a private runtime folder and warns when XDG_RUNTIME_DIR is unset (as it is for
+# root or in a container); the tests, benchmarks and fuzz runs get one here, the program
+# itself never makes one.
 runtime_dir() {
   if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
     export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/trivane-runtime-$(id -u)"
@@ -37,9 +39,15 @@ runtime_dir() {
   fi
 }
 
-# build DIR [cmake options...]
+# configure DIR [cmake options...]: a Ninja tree in DIR. Warnings are errors only when the
+# environment says TRIVANE_WERROR=ON (CI does), so a newer compiler cannot break a build.
+configure() {
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja -DTRIVANE_WERROR="${TRIVANE_WERROR:-OFF}" "$@"
+}
+
+# build DIR [cmake --build options, e.g. --target NAME...]
 build() {
   local dir="$1"; shift
-  cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" "$@"
 }

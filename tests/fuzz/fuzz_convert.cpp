@@ -23,8 +23,6 @@
 #include <cstring>
 #include <string>
 
-#include <sys/stat.h>
-
 namespace {
 
 Form1 *form = nullptr;
@@ -59,10 +57,6 @@ bool finite_op(const toolkit::DrawOp &op) {
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-        mkdir("/tmp/trivane-fuzz-runtime", 0700);
-        setenv("XDG_RUNTIME_DIR", "/tmp/trivane-fuzz-runtime", 1);
-    }
     static int argc = 1;
     static char name[] = "fuzz_convert";
     static char *argv[] = {name, nullptr};

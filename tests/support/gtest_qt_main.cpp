@@ -1,6 +1,4 @@
 // Shared main for tests that need a QApplication.
-#include "toolkit/application.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,7 +8,6 @@
 int main(int argc, char **argv) {
     // Discovery runs without the CTest environment, so pick a safe platform here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    toolkit::ensure_runtime_dir();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
