@@ -143,8 +143,15 @@ QRect Form1::plot_area_rect() const {
 // pixel density and an SVG, which documents scale without blurring.
 void Form1::copy_diagrams() {
     const QRect area = plot_area_rect();
-    const QRegion source(area);
-    const auto flags = QWidget::DrawWindowBackground | QWidget::DrawChildren;
+    // The window's one-pixel outlines fill the pixel right of and below their line; drawn
+    // finer they are centred on it. Half a pixel up and to the left keeps the outline of all
+    // four sides whole in the picture, which therefore reaches into the pixel before.
+    const QRegion source(area.adjusted(-1, -1, 0, 0));
+    const auto paint = [&](QPaintDevice &device) {
+        QPainter painter(&device);
+        painter.translate(-0.5, -0.5);
+        render(&painter, QPoint(), source, QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    };
 
     const qreal ratio = 2 * devicePixelRatioF();
     QImage image(area.size() * ratio, QImage::Format_RGB32);
@@ -153,7 +160,7 @@ void Form1::copy_diagrams() {
     const int dots_per_metre = qRound(logicalDpiX() * ratio / 0.0254);
     image.setDotsPerMeterX(dots_per_metre);
     image.setDotsPerMeterY(dots_per_metre);
-    render(&image, QPoint(), source, flags);
+    paint(image);
     QByteArray png;
     QBuffer png_buffer(&png);
     png_buffer.open(QIODevice::WriteOnly);
@@ -167,10 +174,7 @@ void Form1::copy_diagrams() {
     generator.setViewBox(QRect(QPoint(), area.size()));
     generator.setResolution(logicalDpiX());
     generator.setTitle(QStringLiteral("Trivane phasor diagrams"));
-    {
-        QPainter painter(&generator);
-        render(&painter, QPoint(), source, flags);
-    }
+    paint(generator);
 
     auto *data = new QMimeData;
     data->setImageData(image);
