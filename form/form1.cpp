@@ -3,6 +3,7 @@
 #include "calc/phasor.h"
 #include "form/form1_definition.h"
 #include "toolkit/application.h"
+#include "toolkit/entry_field.h"
 #include "toolkit/number_text.h"
 #include "toolkit/twips.h"
 
@@ -107,7 +108,7 @@ void Form1::create_controls() {
             // with the user's decimal separator ("1,0" under German settings).
             QString text = caption;
             text.replace(QLatin1Char('.'), toolkit::decimal_separator());
-            widget = new QLineEdit(text, parent);
+            widget = new toolkit::EntryField(text, parent);
             break;
         }
         case form::ControlKind::Label: {
@@ -159,6 +160,7 @@ void Form1::create_controls() {
         fields_[i] = &(this->*field_members[i].second);
 
     describe_for_screen_readers();
+    set_up_keys_and_clipboard();
     mag_b.widget()->setFocus();
 }
 

@@ -15,6 +15,8 @@
 // captions (activate_labels, form1_labels.cpp) and draws the four diagrams on the form's
 // retained canvas. A completed drawing autosaves the case; Option1_Click recalls one
 // (form1_memory.cpp). What screen readers hear is set up in form1_accessibility.cpp.
+// Return in a field, pasted blocks of cells and the Copy Results and Copy Diagrams commands
+// are in form1_clipboard.cpp.
 
 #include "calc/phasor_state.h"
 #include "form/form_state.h"
@@ -24,7 +26,10 @@
 
 #include <array>
 
+class QAction;
+class QContextMenuEvent;
 class QPushButton;
+class QRect;
 class QWidget;
 
 namespace form {
@@ -32,7 +37,8 @@ struct ControlDef;
 }
 namespace toolkit {
 class GraphicArea;
-}
+class EntryField;
+} // namespace toolkit
 
 class Form1 : public toolkit::FormWindow {
 public:
@@ -54,6 +60,14 @@ public:
     // The six fields of a group, in reading order (magnitudes or real parts first).
     std::array<toolkit::TextBox *, 6> group_fields(int index) const;
 
+    // The plot area in pixels of the window: the erase box under Line1 with its outline.
+    QRect plot_area_rect() const;
+
+    // The results as a table, and the plot area as a picture, onto the clipboard. Copying
+    // results does nothing unless the last conversion showed some.
+    void copy_results();
+    void copy_diagrams();
+
     // --- Controls ---------------------------------------------------------------------
     toolkit::Frame Polar_ABC, Rectangular_ABC, Polar_012, Rectangular_012, Frame1;
     toolkit::TextBox mag_a, mag_b, mag_c, ang_a, ang_b, ang_c;
@@ -67,6 +81,9 @@ public:
     QPushButton *CLEAR = nullptr;
     std::array<toolkit::OptionButton, 11> Option1; // Index 1 to 10
 
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
@@ -79,6 +96,10 @@ private:
     // The picture after a drawing: its scale and phasors, or why nothing is drawn.
     void describe_drawing(float scale);
     void describe_slot(int slot);
+    void set_up_keys_and_clipboard();
+    // Text pasted into field k of all_fields(): one value goes in at the cursor, a block
+    // of cells fills the field's group.
+    void paste_into(int k, toolkit::EntryField &field, const QString &text);
 
     // Start-up and the procedures of the form.
     void Form_Load();
@@ -104,4 +125,6 @@ private:
     std::array<toolkit::TextBox *, 24> fields_{};
     // Over the plot area: what screen readers and tooltips tell of the diagrams.
     toolkit::GraphicArea *plot_area_ = nullptr;
+    QAction *copy_results_action_ = nullptr;
+    QAction *copy_diagrams_action_ = nullptr;
 };

@@ -163,6 +163,16 @@ QString format(double value, std::chars_format style, int precision, QStringView
     return localise(buffer.data(), result.ptr, separator);
 }
 
+template <typename Real> QString shortest(Real value, QStringView separator) {
+    if (!std::isfinite(value))
+        return {};
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (result.ec != std::errc())
+        return {};
+    return localise(buffer.data(), result.ptr, separator);
+}
+
 } // namespace
 
 QString decimal_separator() {
@@ -206,6 +216,22 @@ QString format_fixed(double value, int decimals) {
 
 QString format_significant(double value, int digits) {
     return format(value, std::chars_format::general, digits, decimal_separator());
+}
+
+QString format_shortest(double value, QStringView separator) {
+    return shortest(value, separator);
+}
+
+QString format_shortest(double value) {
+    return shortest(value, decimal_separator());
+}
+
+QString format_shortest(float value, QStringView separator) {
+    return shortest(value, separator);
+}
+
+QString format_shortest(float value) {
+    return shortest(value, decimal_separator());
 }
 
 } // namespace toolkit

@@ -15,6 +15,11 @@
 // never carries a minus sign. Every text they write for a finite value within the single
 // range reads back as a number whose single is finite.
 //
+// "Shortest" gives the shortest text that reads back to exactly the value in its own
+// precision: a double as the shortest double text, a float as the shortest float text
+// (0.1F is "0.1", not the float's 0.100000001...). It is plain or with an exponent,
+// whichever is shorter (1234.5, 1E-08, 1E+20), and a zero carries no minus sign.
+//
 // Each function takes the decimal separator explicitly, or uses decimal_separator() in its
 // convenience overload. Nothing here depends on the C library's locale.
 
@@ -53,5 +58,12 @@ QString format_fixed2(double value);
 // 1.45E-08). A displayed zero never carries a minus sign; empty for infinities and NaN.
 QString format_fixed(double value, int decimals);
 QString format_significant(double value, int digits);
+
+// The format "shortest", for a double and for a float. Gives an empty text for infinities and
+// NaN.
+QString format_shortest(double value, QStringView separator);
+QString format_shortest(double value);
+QString format_shortest(float value, QStringView separator);
+QString format_shortest(float value);
 
 } // namespace toolkit

@@ -3,10 +3,12 @@
 #include "form/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMimeData>
 
 #include <array>
 #include <charconv>
@@ -115,6 +117,15 @@ QString ops_json(const Form1 &form) {
         ops.append(m);
     }
     return compact(QJsonDocument(ops));
+}
+
+QString clipboard_json() {
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    return compact(QJsonDocument(QJsonObject{
+        {QStringLiteral("text"), QApplication::clipboard()->text()},
+        {QStringLiteral("formats"),
+         QJsonArray::fromStringList(data != nullptr ? data->formats() : QStringList())},
+    }));
 }
 
 } // namespace tools

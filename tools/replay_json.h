@@ -13,4 +13,7 @@ QString dump_json(const Form1 &form);
 // One line of JSON with the drawing operations of the most recent plot.
 QString ops_json(const Form1 &form);
 
+// One line of JSON with the clipboard's text and its formats as MIME types.
+QString clipboard_json();
+
 } // namespace tools

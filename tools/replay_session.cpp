@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QClipboard>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -42,6 +44,12 @@ QString ReplaySession::run_line(const QString &line) {
         return click(words);
     if (command == QLatin1String("key"))
         return key(words);
+    if (command == QLatin1String("focus"))
+        return focus(words);
+    if (command == QLatin1String("clipboard"))
+        return clipboard(words);
+    if (command == QLatin1String("clipboard-set"))
+        return clipboard_set(rest);
     if (command == QLatin1String("dump") || command == QLatin1String("ops")) {
         if (!words.isEmpty())
             return command + QStringLiteral(" takes no argument");
@@ -100,17 +108,67 @@ QString ReplaySession::key(const QStringList &words) {
         {QStringLiteral("Return"), Qt::Key_Return},
     };
     if (words.size() != 1)
-        return QStringLiteral("key takes one of Tab, Backtab, Space, Return");
+        return QStringLiteral("key takes one key or key sequence: Tab, Return, Ctrl+V, ...");
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *target = focus != nullptr ? focus : &form_;
     for (const auto &[name, code] : keys) {
         if (words[0] != name)
             continue;
-        QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus != nullptr ? focus : &form_, code,
-                        code == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(target, code, code == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         settle();
         return {};
     }
-    return QStringLiteral("unknown key '%1'").arg(words[0]);
+    // Any other key in Qt's text form, as real key events, so that shortcuts fire too.
+    const QKeySequence sequence = QKeySequence::fromString(words[0], QKeySequence::PortableText);
+    for (int i = 0; i < sequence.count(); ++i) {
+        if (sequence[i].key() == Qt::Key_unknown)
+            return QStringLiteral("unknown key '%1'").arg(words[0]);
+    }
+    if (sequence.isEmpty())
+        return QStringLiteral("unknown key '%1'").arg(words[0]);
+    QTest::keySequence(target, sequence);
+    settle();
+    return {};
+}
+
+// A real click into the field, which gives it the focus as a user's click does.
+QString ReplaySession::focus(const QStringList &words) {
+    if (words.size() != 1)
+        return QStringLiteral("focus takes a field name");
+    for (toolkit::TextBox *field : form_.all_fields()) {
+        QLineEdit *edit = field->widget();
+        if (edit->objectName() != words[0])
+            continue;
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
+        settle();
+        return {};
+    }
+    return QStringLiteral("no field named '%1'").arg(words[0]);
+}
+
+QString ReplaySession::clipboard(const QStringList &words) {
+    if (!words.isEmpty())
+        return QStringLiteral("clipboard takes no argument");
+    settle();
+    out_(clipboard_json());
+    return {};
+}
+
+// \t, \n and \\ stand for a tab, a line break and a backslash; everything else is verbatim.
+QString ReplaySession::clipboard_set(const QString &text) {
+    QString unescaped;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == u'\\' && (next == u't' || next == u'n' || next == u'\\')) {
+            unescaped += next == u't' ? QChar(u'\t') : next == u'n' ? QChar(u'\n') : next;
+            ++i;
+        } else {
+            unescaped += text[i];
+        }
+    }
+    QApplication::clipboard()->setText(unescaped);
+    settle();
+    return {};
 }
 
 QString ReplaySession::grab(const QString &path) {

@@ -25,6 +25,9 @@ private:
     QString set(const QString &arguments);
     QString click(const QStringList &words);
     QString key(const QStringList &words);
+    QString focus(const QStringList &words);
+    QString clipboard(const QStringList &words);
+    QString clipboard_set(const QString &text);
     QString grab(const QString &path);
     QString tooltip(const QStringList &words);
 

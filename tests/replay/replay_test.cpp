@@ -178,7 +178,9 @@ const BadLine bad_lines[] = {
     {"set_without_field", "set"},
     {"dump_with_argument", "dump now"},
     {"ops_with_argument", "ops now"},
-    {"unknown_key", "key Escape"},
+    {"unknown_key", "key Frobnicate"},
+    {"focus_no_such_field", "focus nosuch"},
+    {"clipboard_with_argument", "clipboard now"},
     {"grab_without_file", "grab"},
     {"grab_into_missing_folder", "grab /nonexistent/folder/x.png"},
     {"tooltip_of_a_label", "tooltip Label2"},
@@ -205,6 +207,30 @@ TEST(Replay, tooltip_tells_the_case_and_its_unbalance) {
         << tooltip(1).toStdString();
     EXPECT_EQ(tooltip(2), tooltip(1));
     EXPECT_EQ(tooltip(3), QString());
+}
+
+// Script: a block of cells onto the clipboard, pasted into mag_a, Return, Copy Results, then
+// the clipboard and the window.
+// Expected: the block fills ABC Polar, Return converts it, and the clipboard holds the table
+// as text and HTML.
+TEST(Replay, paste_return_and_copy_results) {
+    const Session run = replay("clipboard-set 2\\t-30\\n3\\t40\\n\nclipboard\nfocus mag_a\n"
+                               "key Ctrl+V\nkey Return\nkey Ctrl+Shift+C\nclipboard\ndump\n");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    ASSERT_EQ(run.lines.size(), 3);
+    const QJsonObject set = json_object(run.lines[0]);
+    EXPECT_EQ(set[QStringLiteral("text")].toString(), QStringLiteral("2\t-30\n3\t40\n"));
+    EXPECT_EQ(set[QStringLiteral("formats")].toArray(), QJsonArray{QStringLiteral("text/plain")});
+    const QJsonObject copied = json_object(run.lines[1]);
+    EXPECT_TRUE(copied[QStringLiteral("text")].toString().startsWith(QLatin1String(
+        "Phasor\tMagnitude\tAngle (degrees)\tReal part\tImaginary part\nA\t2\t-30\t")));
+    EXPECT_EQ(copied[QStringLiteral("formats")].toArray(),
+              (QJsonArray{QStringLiteral("text/plain"), QStringLiteral("text/html")}));
+    const QJsonObject dump = json_object(run.lines[2]);
+    EXPECT_EQ(text_of(dump, "ang_b"), QStringLiteral("40"));
+    EXPECT_EQ(text_of(dump, "real_a"), QStringLiteral("1.73E+00"));
+    EXPECT_EQ(dump[QStringLiteral("focus")].toString(), QStringLiteral("mag_a"));
+    EXPECT_EQ(dump[QStringLiteral("jslot")].toInt(), 1);
 }
 
 // Scripts that end normally: empty input, a last line without a line end, CRLF line ends.

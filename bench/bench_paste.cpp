@@ -1,0 +1,102 @@
+// A pasted text of a million characters in a field of the offscreen window: the paste with
+// the repaint it causes, a key typed and taken back in that field with its repaints, and the
+// Convert command that checks it. Run beside the same at 32,767 characters, the length Qt's
+// text boxes keep by default.
+#include "form/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString long_number(qsizetype length) {
+    return QStringLiteral("0.") + QString(length - 2, u'7');
+}
+
+void paste_long_text(benchmark::State &state) {
+    Form1 form;
+    form.show();
+    QApplication::processEvents();
+    QLineEdit *field = form.mag_a.widget();
+    field->setFocus();
+    QApplication::clipboard()->setText(long_number(state.range(0)));
+    for (auto _ : state) {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+    if (field->text().size() != state.range(0))
+        state.SkipWithError("the paste was cut");
+}
+BENCHMARK(paste_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void type_after_long_text(benchmark::State &state) {
+    Form1 form;
+    form.show();
+    QApplication::processEvents();
+    QLineEdit *field = form.mag_a.widget();
+    field->setFocus();
+    field->setText(long_number(state.range(0)));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(field, Qt::Key_7);
+        QApplication::processEvents();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(type_after_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// Typing elsewhere while one field holds the long text.
+void type_beside_long_text(benchmark::State &state) {
+    Form1 form;
+    form.show();
+    form.mag_a.setText(long_number(state.range(0)));
+    QLineEdit *field = form.mag_b.widget();
+    field->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(field, Qt::Key_7);
+        QApplication::processEvents();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(type_beside_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// The paste taken back by Undo, and made again by Redo.
+void undo_long_paste(benchmark::State &state) {
+    Form1 form;
+    form.show();
+    QApplication::processEvents();
+    QLineEdit *field = form.mag_a.widget();
+    field->setFocus();
+    QApplication::clipboard()->setText(long_number(state.range(0)));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QApplication::processEvents();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(undo_long_paste)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void convert_long_text(benchmark::State &state) {
+    Form1 form;
+    form.show();
+    form.mag_a.setText(long_number(state.range(0)));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        form.Convert_Click(0);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(convert_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+} // namespace

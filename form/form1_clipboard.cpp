@@ -1,0 +1,184 @@
+#include "form/form1.h"
+
+#include "calc/unbalance.h"
+#include "toolkit/entry_field.h"
+#include "toolkit/number_text.h"
+#include "toolkit/twips.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgGenerator>
+
+void Form1::set_up_keys_and_clipboard() {
+    for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
+        // create_controls makes every text box an EntryField.
+        auto *entry =
+            static_cast<toolkit::EntryField *>(fields_[static_cast<std::size_t>(k)]->widget());
+        const auto group = static_cast<std::size_t>(k / 6);
+        // Return or Enter in a field presses its group's CONVERT button.
+        connect(entry, &QLineEdit::returnPressed, this, [this, group] { Convert[group]->click(); });
+        entry->on_paste = [this, k](toolkit::EntryField &field, const QString &text) {
+            paste_into(k, field, text);
+        };
+    }
+
+    // Window shortcuts: they work wherever the focus is, in a field too, whose own keys
+    // (Ctrl+C among them) they leave alone.
+    copy_results_action_ = new QAction(QStringLiteral("Copy Results"), this);
+    copy_results_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy_results_action_, &QAction::triggered, this, [this] { copy_results(); });
+    copy_diagrams_action_ = new QAction(QStringLiteral("Copy Diagrams"), this);
+    copy_diagrams_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    connect(copy_diagrams_action_, &QAction::triggered, this, [this] { copy_diagrams(); });
+    addAction(copy_results_action_);
+    addAction(copy_diagrams_action_);
+}
+
+// A block of cells fills the group's 3 x 2 grid as a spreadsheet fills its cells: from the
+// field it is pasted into, rightwards and downwards, and what lies beyond the group is
+// dropped. Each field it reaches gets its cell as one undoable replacement of its text.
+void Form1::paste_into(int k, toolkit::EntryField &field, const QString &text) {
+    const QList<QStringList> rows = toolkit::pasted_cells(text);
+    if (rows.size() == 1 && rows[0].size() == 1) {
+        field.insert_pasted(toolkit::cleaned_cell(rows[0][0]));
+        return;
+    }
+    const auto fields = group_fields(k / 6);
+    const int first_row = k % 3;        // rows A, B, C or 0, 1, 2
+    const int first_column = k % 6 / 3; // magnitudes or real parts, then the other part
+    for (qsizetype i = 0; i < rows.size() && first_row + i < 3; ++i) {
+        for (qsizetype j = 0; j < rows[i].size() && first_column + j < 2; ++j) {
+            auto *entry = static_cast<toolkit::EntryField *>(
+                fields[static_cast<std::size_t>(3 * (first_column + j) + first_row + i)]->widget());
+            entry->selectAll();
+            entry->insert_pasted(toolkit::cleaned_cell(rows[i][j]));
+        }
+    }
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event) {
+    // Everything outside the fields, whose own menus come first: the plot area, the frames,
+    // the labels, the buttons and the background.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(copy_results_action_);
+    menu->addAction(copy_diagrams_action_);
+    // The shortcut stays live; the entry only shows that there is nothing to copy yet.
+    copy_results_action_->setEnabled(state_.has_results);
+    connect(menu, &QMenu::aboutToHide, this, [this] { copy_results_action_->setEnabled(true); });
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+namespace {
+
+QString html_table(const QList<QStringList> &rows) {
+    QString html = QStringLiteral("<table>\n");
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QLatin1String cell = i == 0 ? QLatin1String("th") : QLatin1String("td");
+        html += QLatin1String("<tr>");
+        for (const QString &text : rows[i])
+            html += QStringLiteral("<%1>%2</%1>").arg(cell, text.toHtmlEscaped());
+        html += QLatin1String("</tr>\n");
+    }
+    return html + QLatin1String("</table>\n");
+}
+
+} // namespace
+
+// Every number as the program holds it, in the shortest text that reads back to it, so a
+// spreadsheet gets the full precision: the singles as singles. Angles are in degrees,
+// divided by pi180 as the display divides them.
+void Form1::copy_results() {
+    if (!state_.has_results)
+        return;
+    const calc::PhasorState &s = phasors_;
+    const auto number = [](auto value) { return toolkit::format_shortest(value); };
+    const auto degrees = [&](double ang) { return number(ang / double(s.pi180)); };
+    // Phase C's and sequence 2's angles are singles: their quotient is a single too.
+    const auto degrees_single = [&](float ang) { return number(ang / s.pi180); };
+    QList<QStringList> rows{
+        {"Phasor", "Magnitude", "Angle (degrees)", "Real part", "Imaginary part"},
+        {"A", number(s.va_mag), degrees(s.va_ang), number(s.va_real), number(s.va_imag)},
+        {"B", number(s.vb_mag), degrees(s.vb_ang), number(s.vb_real), number(s.vb_imag)},
+        {"C", number(s.vc_mag), degrees_single(s.vc_ang), number(s.vc_real), number(s.vc_imag)},
+        {"0", number(s.v0_mag), degrees(s.v0_ang), number(s.v0_real), number(s.v0_imag)},
+        {"1", number(s.v1_mag), degrees(s.v1_ang), number(s.v1_real), number(s.v1_imag)},
+        {"2", number(s.v2_mag), degrees_single(s.v2_ang), number(s.v2_real), number(s.v2_imag)},
+    };
+    const std::optional<calc::Unbalance> unbalance = calc::unbalance(s);
+    const QString no_ratio = QStringLiteral("no ratio");
+    rows.append(
+        QStringList{"|V2|/|V1| (%)", unbalance ? number(unbalance->negative_percent) : no_ratio});
+    rows.append(
+        QStringList{"|V0|/|V1| (%)", unbalance ? number(unbalance->zero_percent) : no_ratio});
+    if (unbalance && unbalance->turns_acb)
+        rows.append(QStringList{"Phase order", "A-C-B"});
+
+    QString text;
+    for (const QStringList &row : rows)
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    auto *data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html_table(rows));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QRect Form1::plot_area_rect() const {
+    const float bottom = Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
+    // The erase box's outline runs along its right and bottom edges too: one pixel more.
+    return toolkit::twips_rect(Line1->X1, Line1->Y1, Line1->X2 - Line1->X1, bottom - Line1->Y1)
+        .adjusted(0, 0, 1, 1);
+}
+
+// The plot area as the window shows it, captions included: a PNG at twice the window's
+// pixel density and an SVG, which documents scale without blurring.
+void Form1::copy_diagrams() {
+    const QRect area = plot_area_rect();
+    // The window's one-pixel outlines fill the pixel right of and below their line; drawn
+    // finer they are centred on it. Half a pixel up and to the left keeps the outline of all
+    // four sides whole in the picture, which therefore reaches into the pixel before.
+    const QRegion source(area.adjusted(-1, -1, 0, 0));
+    const auto paint = [&](QPaintDevice &device) {
+        QPainter painter(&device);
+        painter.translate(-0.5, -0.5);
+        render(&painter, QPoint(), source, QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    };
+
+    const qreal ratio = 2 * devicePixelRatioF();
+    QImage image(area.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // Documents size a picture by its resolution: this one comes in at its size on screen.
+    const int dots_per_metre = qRound(logicalDpiX() * ratio / 0.0254);
+    image.setDotsPerMeterX(dots_per_metre);
+    image.setDotsPerMeterY(dots_per_metre);
+    paint(image);
+    QByteArray png;
+    QBuffer png_buffer(&png);
+    png_buffer.open(QIODevice::WriteOnly);
+    image.save(&png_buffer, "PNG");
+
+    QByteArray svg;
+    QBuffer svg_buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg_buffer);
+    generator.setSize(area.size());
+    generator.setViewBox(QRect(QPoint(), area.size()));
+    generator.setResolution(logicalDpiX());
+    generator.setTitle(QStringLiteral("Trivane phasor diagrams"));
+    paint(generator);
+
+    auto *data = new QMimeData;
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), png);
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    QGuiApplication::clipboard()->setMimeData(data);
+}

@@ -1,0 +1,318 @@
+// Results in and out: Return converts, blocks of cells paste over a group, and Copy Results
+// and Copy Diagrams put the held numbers and the plot area on the clipboard.
+
+#include "form_fields.h"
+#include "tests/support/shown_form.h"
+
+#include "calc/unbalance.h"
+#include "toolkit/number_text.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSvgRenderer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using form_test::texts;
+using testing_support::click;
+using testing_support::field;
+using testing_support::shown_form;
+using testing_support::type_into;
+
+QClipboard &clipboard() {
+    return *QApplication::clipboard();
+}
+
+// Ctrl+V with the cursor at the end of the field's text and nothing selected.
+void paste_at_end(Form1 &form, const char *name, const QString &text) {
+    QLineEdit *edit = field(form, name);
+    edit->setFocus();
+    edit->end(false);
+    clipboard().setText(text);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+struct PasteCase {
+    const char *name;
+    const char *field;
+    const char16_t *text;
+    std::map<std::string, std::string> changed; // every other field keeps its text
+};
+
+void PrintTo(const PasteCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
+class Paste : public testing::TestWithParam<PasteCase> {};
+
+// State: a fresh window, the start-up texts in all 24 fields.
+// Action: the clipboard's text pasted with Ctrl+V into one field.
+// Expected: the fields the block reaches show its cells, cleaned; every other field keeps
+// its text, and nothing is converted or saved.
+TEST_P(Paste, fills_the_group_from_the_field) {
+    const PasteCase &c = GetParam();
+    const auto form = shown_form();
+    auto expected = texts(*form);
+    for (const auto &[name, text] : c.changed)
+        expected[name] = text;
+    paste_at_end(*form, c.field, QString::fromUtf16(c.text));
+    EXPECT_EQ(texts(*form), expected);
+    EXPECT_EQ(form->state().jslot, 0);
+    EXPECT_FALSE(form->state().has_results);
+}
+
+const PasteCase paste_cases[] = {
+    {"block_3x2_at_the_first_field",
+     "mag_a",
+     u"2\t-30\n3\t40\n4\t50\n",
+     {{"mag_a", "2"},
+      {"mag_b", "3"},
+      {"mag_c", "4"},
+      {"ang_a", "-30"},
+      {"ang_b", "40"},
+      {"ang_c", "50"}}},
+    {"row_of_two_into_the_middle_right_field_is_clipped", "imag_b", u"5\t6", {{"imag_b", "5"}}},
+    {"single_value_goes_in_at_the_cursor", "mag_b", u"5", {{"mag_b", "1.05"}}},
+    {"trailing_line_break_ends_the_row", "ang_a", u"7\r\n", {{"ang_a", "0.07"}}},
+    {"document_minus_spaces_and_marks_are_cleaned",
+     "mag_0",
+     u"\u00A0\u22122.5\u202F\t\u200E\u2212120\u00A0\n\u20093\u2009\t1\u200F0\n1\u00A0000\t7",
+     {{"mag_0", "-2.5"},
+      {"ang_0", "-120"},
+      {"mag_1", "3"},
+      {"ang_1", "10"},
+      {"mag_2", "1\u00A0000"}, // inside a number nothing is rewritten
+      {"ang_2", "7"}}},
+    {"too_wide_and_too_long_block_is_clipped",
+     "real_0",
+     u"1\t2\t3\n4\t5\t6\n7\t8\t9\n10\t11\t12\n",
+     {{"real_0", "1"},
+      {"real_1", "4"},
+      {"real_2", "7"},
+      {"imag_0", "2"},
+      {"imag_1", "5"},
+      {"imag_2", "8"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Form, Paste, testing::ValuesIn(paste_cases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// State: two windows with a saved case recalled from slot 1, so button 1 is selected.
+// Action: an entry typed into group 2; one window gets the key in the field, the other a
+// click on CONVERT under group 2.
+// Expected: the same window after either: the selection cleared, the same results, the
+// case saved into slot 2 from group 2.
+TEST(FormKeys, return_or_enter_in_a_field_converts_like_a_click) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        const auto by_key = shown_form();
+        const auto by_click = shown_form();
+        for (Form1 *form : {by_key.get(), by_click.get()}) {
+            click(form->Convert[0]);
+            click(form->Option1[1].widget());
+            ASSERT_TRUE(form->Option1[1].Value());
+            type_into(*form, "mag_1", QStringLiteral("2"));
+        }
+        QTest::keyClick(field(*by_key, "mag_1"), key);
+        click(by_click->Convert[2]);
+        EXPECT_EQ(texts(*by_key), texts(*by_click));
+        EXPECT_NE(texts(*by_key)["mag_a"], "1.0"); // converted
+        for (Form1 *form : {by_key.get(), by_click.get()}) {
+            EXPECT_FALSE(form->Option1[1].Value());
+            EXPECT_EQ(form->state().jslot, 2);
+            EXPECT_EQ(form->state().saved[2].group, 2);
+            EXPECT_EQ(form->state().saved[2].texts[1], QStringLiteral("2"));
+        }
+    }
+}
+
+QList<QStringList> copied_table() {
+    QList<QStringList> rows;
+    for (const QString &line : clipboard().text().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        rows.append(line.split(QLatin1Char('\t')));
+    return rows;
+}
+
+// State: a converted case whose phases turn A-C-B; the focus in a field.
+// Action: Ctrl+Shift+C.
+// Expected: a header, the six phasors with every cell reading back to the number the window
+// holds (singles as singles), the two ratios and the phase order; the same table as HTML;
+// the field's text untouched.
+TEST(CopyResults, table_reads_back_to_the_held_numbers) {
+    const auto form = shown_form();
+    const QString typed[] = {"2", "3", "1", "-30", "40", "120.5"};
+    for (int i = 0; i < 6; ++i)
+        type_into(*form, form_test::field_names[static_cast<std::size_t>(i)], typed[i]);
+    click(form->Convert[0]);
+    const calc::PhasorState &s = form->phasors();
+    const auto unbalance = calc::unbalance(s);
+    ASSERT_TRUE(unbalance && unbalance->turns_acb);
+
+    field(*form, "ang_b")->setFocus();
+    QTest::keyClick(field(*form, "ang_b"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(field(*form, "ang_b")->text(), QStringLiteral("40"));
+    const QList<QStringList> rows = copied_table();
+    ASSERT_EQ(rows.size(), 10);
+    EXPECT_EQ(rows[0], (QStringList{"Phasor", "Magnitude", "Angle (degrees)", "Real part",
+                                    "Imaginary part"}));
+
+    // The held numbers, row by row; a single must come back as that single, in at most the
+    // nine significant digits any float needs.
+    using Held = std::variant<double, float>;
+    const double pi180 = s.pi180;
+    const std::vector<std::vector<Held>> held{
+        {s.va_mag, s.va_ang / pi180, s.va_real, s.va_imag},
+        {s.vb_mag, s.vb_ang / pi180, s.vb_real, s.vb_imag},
+        {s.vc_mag, s.vc_ang / s.pi180, s.vc_real, s.vc_imag},
+        {s.v0_mag, s.v0_ang / pi180, s.v0_real, s.v0_imag},
+        {s.v1_mag, s.v1_ang / pi180, s.v1_real, s.v1_imag},
+        {s.v2_mag, s.v2_ang / s.pi180, s.v2_real, s.v2_imag},
+        {unbalance->negative_percent},
+        {unbalance->zero_percent},
+    };
+    const QStringList labels{"A", "B", "C", "0", "1", "2", "|V2|/|V1| (%)", "|V0|/|V1| (%)"};
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const QStringList &cells = rows[i + 1];
+        SCOPED_TRACE(labels[i].toStdString());
+        ASSERT_EQ(cells.size(), qsizetype(held[std::size_t(i)].size()) + 1);
+        EXPECT_EQ(cells[0], labels[i]);
+        for (std::size_t j = 0; j < held[std::size_t(i)].size(); ++j) {
+            const QString &cell = cells[qsizetype(j) + 1];
+            const auto number = toolkit::parse_number(cell);
+            ASSERT_TRUE(number) << cell.toStdString();
+            if (const float *single = std::get_if<float>(&held[std::size_t(i)][j])) {
+                EXPECT_EQ(number->single, *single) << cell.toStdString();
+                QString digits = cell.section(u'E', 0, 0).remove(u'-').remove(u'.');
+                while (digits.startsWith(u'0'))
+                    digits.remove(0, 1);
+                EXPECT_LE(digits.size(), 9) << cell.toStdString();
+            } else {
+                EXPECT_EQ(number->value, std::get<double>(held[std::size_t(i)][j]));
+            }
+        }
+    }
+    EXPECT_EQ(rows[9], (QStringList{"Phase order", "A-C-B"}));
+
+    const QMimeData *data = clipboard().mimeData();
+    EXPECT_TRUE(data->hasHtml());
+    EXPECT_EQ(data->html().count(QLatin1String("<tr>")), rows.size());
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<td>") + rows[4][2] + "</td>"));
+}
+
+// State: a fresh window; then one whose check failed; then one cleared to zero.
+// Action: Ctrl+Shift+C each time, the clipboard holding a text of its own.
+// Expected: no results, no copy; the cleared case copies, with no ratio to |V1| = 0.
+TEST(CopyResults, needs_a_completed_conversion) {
+    const auto form = shown_form();
+    const auto copy = [&] {
+        clipboard().setText(QStringLiteral("kept"));
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        return clipboard().text();
+    };
+    EXPECT_EQ(copy(), QStringLiteral("kept"));
+    type_into(*form, "mag_a", QStringLiteral("x"));
+    click(form->Convert[0]);
+    EXPECT_EQ(copy(), QStringLiteral("kept"));
+    click(form->CLEAR);
+    ASSERT_NE(copy(), QStringLiteral("kept"));
+    const QList<QStringList> rows = copied_table();
+    ASSERT_EQ(rows.size(), 9);
+    EXPECT_EQ(rows[7], (QStringList{"|V2|/|V1| (%)", "no ratio"}));
+    EXPECT_EQ(rows[8], (QStringList{"|V0|/|V1| (%)", "no ratio"}));
+}
+
+// State: the start-up case converted and drawn; the focus in a field.
+// Action: Ctrl+Shift+D.
+// Expected: a PNG of the plot area at twice the window's pixel density, the same picture for
+// other programs, and an SVG that parses; the PNG shows the box's background at its corner
+// and the white face of the first diagram's outer ring.
+TEST(CopyDiagrams, png_at_twice_the_density_and_svg) {
+    const auto form = shown_form();
+    click(form->Convert[0]);
+    field(*form, "mag_a")->setFocus();
+    QTest::keyClick(field(*form, "mag_a"), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData *data = clipboard().mimeData();
+    ASSERT_NE(data, nullptr);
+    for (const char *format : {"image/png", "image/svg+xml", "application/x-qt-image"})
+        EXPECT_TRUE(data->hasFormat(QLatin1String(format))) << format;
+
+    // The plot area is Line1's length wide and reaches down to the erase box's bottom edge,
+    // 6295 twips, outline included: 713 x 197 pixels at ratio 1.
+    const qreal ratio = form->devicePixelRatioF();
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    EXPECT_EQ(png.size(), (QSize(713, 197) * 2 * ratio));
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), png.size());
+    // Diagram 0's centre lies at (100.5, 333.7) pixels of the window, its radius 69: nine
+    // tenths of the way out to the left is the ring's white face.
+    const auto at = [&](double x, double y) {
+        return png.pixelColor(int((x - 8) * 2 * ratio), int((y - 224) * 2 * ratio));
+    };
+    EXPECT_EQ(at(100.5 - 0.9 * 69, 333.7), QColor(Qt::white));
+    EXPECT_EQ(at(12, 228), form->palette().color(QPalette::Window));
+
+    QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 713, 197));
+}
+
+// State: a fresh window, then one with results.
+// Action: a context menu asked for over the plot area, a label, a button and a frame.
+// Expected: Copy Results and Copy Diagrams, the first enabled only once there are results;
+// its shortcut and choosing it then copy the table.
+TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
+    const auto form = shown_form();
+    const auto menu_at = [&](QWidget *target, QPoint at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    };
+    const auto entries = [](QMenu *menu) {
+        QStringList out;
+        for (const QAction *action : menu->actions())
+            out << action->text() + (action->isEnabled() ? "" : " (disabled)");
+        return out;
+    };
+    const std::pair<QWidget *, QPoint> places[] = {
+        {form.get(), QPoint(300, 300)}, // the plot area
+        {form->Label2.widget(), QPoint(5, 5)},
+        {form->CLEAR, QPoint(5, 5)},
+        {form->Polar_ABC.widget(), QPoint(5, 5)},
+    };
+    for (const auto &[target, at] : places) {
+        SCOPED_TRACE(target->objectName().toStdString());
+        QMenu *menu = menu_at(target, at);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(entries(menu), (QStringList{"Copy Results (disabled)", "Copy Diagrams"}));
+        menu->close();
+    }
+    click(form->Convert[0]);
+    // The entry was shown disabled, but the shortcut is live once there are results. (The
+    // offscreen platform hands the activation back only when asked.)
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    clipboard().clear();
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
+    QMenu *menu = menu_at(form.get(), QPoint(300, 300));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(entries(menu), (QStringList{"Copy Results", "Copy Diagrams"}));
+    clipboard().clear();
+    menu->actions().constFirst()->trigger();
+    menu->close();
+    EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
+}
+
+} // namespace
