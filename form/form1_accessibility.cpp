@@ -2,7 +2,6 @@
 
 #include "form/form1_descriptions.h"
 #include "toolkit/accessible.h"
-#include "toolkit/twips.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -35,9 +34,7 @@ void Form1::create_plot_area() {
     plot_area_ = new toolkit::GraphicArea(this);
     plot_area_->setObjectName(QStringLiteral("plot"));
     plot_area_->setAccessibleName(QStringLiteral("Phasor diagrams"));
-    const float bottom = Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
-    plot_area_->setGeometry(
-        toolkit::twips_rect(Line1->X1, Line1->Y1, Line1->X2 - Line1->X1, bottom - Line1->Y1));
+    plot_area_->setGeometry(plot_area_rect());
     plot_area_->show();
     toolkit::set_description(
         plot_area_, QStringLiteral("Nothing is drawn yet: enter a case and press CONVERT."));
