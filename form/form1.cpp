@@ -86,6 +86,14 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
+    // The diagrams are a figure in colours of their own: from Line1 down to the bottom of
+    // the erase box, the plot area and its captions stay light in every theme.
+    const float PT = Positive_label.Top();
+    const float PH = Positive_label.Height();
+    set_light_sheet(Line1->X1, Line1->Y1, Line1->X2, PT + 3 * PH + 2 * state_.radius);
+    for (toolkit::Label *label :
+         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
+        put_on_sheet(label->widget());
 }
 
 void Form1::create_controls() {
@@ -114,9 +122,13 @@ void Form1::create_controls() {
             label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignTop);
             label->setWordWrap((def.flags & form::wraps) != 0);
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, toolkit::to_qcolor(def.fore_color, pal));
-            label->setPalette(pal);
+            // A colour of the program's own is kept; a system colour is left to the
+            // palette, so the label follows the theme.
+            if (!toolkit::is_system_colour(def.fore_color)) {
+                QPalette pal = label->palette();
+                pal.setColor(QPalette::WindowText, toolkit::to_qcolor(def.fore_color, pal));
+                label->setPalette(pal);
+            }
             widget = label;
             break;
         }
