@@ -4,7 +4,6 @@
 #include "form/form1_definition.h"
 #include "toolkit/application.h"
 #include "toolkit/number_text.h"
-#include "toolkit/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -143,10 +142,10 @@ void Form1::create_controls() {
             break;
         }
         widget->setObjectName(object_name(def));
-        widget->setGeometry(toolkit::twips_rect(def.left, def.top, def.width, def.height));
         widget->setFont((def.flags & form::default_font)
                             ? toolkit::default_font()
                             : toolkit::form_font((def.flags & form::bold) != 0));
+        toolkit::place(widget, def.left, def.top, def.width, def.height);
         widget->setEnabled((def.flags & form::disabled) == 0);
         if (!def.spoken.empty())
             widget->setAccessibleName(text_of(def.spoken));

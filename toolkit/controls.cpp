@@ -1,6 +1,6 @@
 #include "toolkit/controls.h"
 
-#include "toolkit/twips.h"
+#include "toolkit/form_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +76,7 @@ void Label::setTop(float top) {
 }
 
 void Label::place() {
-    label_->setGeometry(twips_rect(left_, top_, width_, height_));
+    toolkit::place(label_, left_, top_, width_, height_);
 }
 
 bool Label::Visible() const {
