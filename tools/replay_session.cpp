@@ -2,6 +2,7 @@
 
 #include "form/form1.h"
 #include "tools/replay_json.h"
+#include "toolkit/palette.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -48,6 +49,10 @@ QString ReplaySession::run_line(const QString &line) {
     }
     if (command == QLatin1String("grab"))
         return grab(rest);
+    if (command == QLatin1String("resize"))
+        return resize(words);
+    if (command == QLatin1String("theme"))
+        return theme(words);
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);
@@ -114,6 +119,30 @@ QString ReplaySession::grab(const QString &path) {
     settle();
     if (!form_.grab().save(path, "PNG"))
         return QStringLiteral("cannot write '%1'").arg(path);
+    return {};
+}
+
+// A resize as a window manager makes one; the window keeps its minimum size.
+QString ReplaySession::resize(const QStringList &words) {
+    int width = 0;
+    int height = 0;
+    if (words.size() != 2 || !parse_index(words[0], 1, 100000, width) ||
+        !parse_index(words[1], 1, 100000, height))
+        return QStringLiteral("resize takes a width and a height in pixels");
+    form_.resize(width, height);
+    settle();
+    return {};
+}
+
+// A change of the desktop's theme: the application palette, as the platform sets it.
+QString ReplaySession::theme(const QStringList &words) {
+    if (words.size() == 1 && words[0] == QLatin1String("dark"))
+        QApplication::setPalette(toolkit::dark_palette());
+    else if (words.size() == 1 && words[0] == QLatin1String("light"))
+        QApplication::setPalette(toolkit::light_palette());
+    else
+        return QStringLiteral("theme takes dark or light");
+    settle();
     return {};
 }
 

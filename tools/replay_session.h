@@ -26,6 +26,8 @@ private:
     QString click(const QStringList &words);
     QString key(const QStringList &words);
     QString grab(const QString &path);
+    QString resize(const QStringList &words);
+    QString theme(const QStringList &words);
 
     Form1 &form_;
     Writer out_;
