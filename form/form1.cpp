@@ -5,7 +5,6 @@
 #include "toolkit/application.h"
 #include "toolkit/entry_field.h"
 #include "toolkit/number_text.h"
-#include "toolkit/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +86,12 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
+    // The diagrams are a figure in colours of their own: from Line1 down to the bottom of
+    // the erase box, the plot area and its captions stay light in every theme.
+    set_light_sheet(Line1->X1, Line1->Y1, Line1->X2, plot_bottom());
+    for (toolkit::Label *label :
+         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
+        put_on_sheet(label->widget());
     create_plot_area();
 }
 
@@ -116,9 +121,13 @@ void Form1::create_controls() {
             label->setAlignment(((def.flags & form::centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                                 Qt::AlignTop);
             label->setWordWrap((def.flags & form::wraps) != 0);
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, toolkit::to_qcolor(def.fore_color, pal));
-            label->setPalette(pal);
+            // A colour of the program's own is kept; a system colour is left to the
+            // palette, so the label follows the theme.
+            if (!toolkit::is_system_colour(def.fore_color)) {
+                QPalette pal = label->palette();
+                pal.setColor(QPalette::WindowText, toolkit::to_qcolor(def.fore_color, pal));
+                label->setPalette(pal);
+            }
             widget = label;
             break;
         }
@@ -133,10 +142,10 @@ void Form1::create_controls() {
             break;
         }
         widget->setObjectName(object_name(def));
-        widget->setGeometry(toolkit::twips_rect(def.left, def.top, def.width, def.height));
         widget->setFont((def.flags & form::default_font)
                             ? toolkit::default_font()
                             : toolkit::form_font((def.flags & form::bold) != 0));
+        toolkit::place(widget, def.left, def.top, def.width, def.height);
         widget->setEnabled((def.flags & form::disabled) == 0);
         if (!def.spoken.empty())
             widget->setAccessibleName(text_of(def.spoken));
@@ -216,6 +225,12 @@ void Form1::Form_Load() {
     for (toolkit::Label *label :
          {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label, &Label22})
         label->setVisible(false);
+}
+
+// The bottom edge of the box that erases the plot area, one label height below the
+// diagrams' outer circles.
+float Form1::plot_bottom() const {
+    return Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
 }
 
 std::array<toolkit::TextBox *, 6> Form1::group_fields(int index) const {

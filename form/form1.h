@@ -87,6 +87,7 @@ protected:
 private:
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
+    float plot_bottom() const;
 
     // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();

@@ -2,6 +2,7 @@
 
 #include "form/form1_descriptions.h"
 #include "toolkit/accessible.h"
+#include "toolkit/form_window.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -34,7 +35,8 @@ void Form1::create_plot_area() {
     plot_area_ = new toolkit::GraphicArea(this);
     plot_area_->setObjectName(QStringLiteral("plot"));
     plot_area_->setAccessibleName(QStringLiteral("Phasor diagrams"));
-    plot_area_->setGeometry(plot_area_rect());
+    toolkit::place(plot_area_, Line1->X1, Line1->Y1, Line1->X2 - Line1->X1,
+                   plot_bottom() - Line1->Y1);
     plot_area_->show();
     toolkit::set_description(
         plot_area_, QStringLiteral("Nothing is drawn yet: enter a case and press CONVERT."));

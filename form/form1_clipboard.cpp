@@ -3,7 +3,6 @@
 #include "calc/unbalance.h"
 #include "toolkit/entry_field.h"
 #include "toolkit/number_text.h"
-#include "toolkit/twips.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -133,10 +132,9 @@ void Form1::copy_results() {
 }
 
 QRect Form1::plot_area_rect() const {
-    const float bottom = Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
-    // The erase box's outline runs along its right and bottom edges too: one pixel more.
-    return toolkit::twips_rect(Line1->X1, Line1->Y1, Line1->X2 - Line1->X1, bottom - Line1->Y1)
-        .adjusted(0, 0, 1, 1);
+    // Corner to corner, both included: the erase box's outline runs along its right and
+    // bottom edges too.
+    return {scale().point(Line1->X1, Line1->Y1), scale().point(Line1->X2, plot_bottom())};
 }
 
 // The plot area as the window shows it, captions included: a PNG at twice the window's

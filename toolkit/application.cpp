@@ -1,8 +1,13 @@
 #include "toolkit/application.h"
 
+#include "toolkit/form_window.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+#include <cmath>
 
 namespace toolkit {
 
@@ -15,11 +20,44 @@ QFont sans(int pixel_size) {
     return font;
 }
 
+// The widget style, with the parts it sizes in pixels of its own (the round and square
+// indicators of option buttons and check boxes, and the gap to their captions) scaled
+// with the zoom of the form a control stands on, as the captions' fonts are.
+class ZoomedStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+            return static_cast<int>(std::lround(size * zoom_of(widget)));
+        default:
+            return size;
+        }
+    }
+
+private:
+    static double zoom_of(const QWidget *widget) {
+        for (const QWidget *w = widget; w != nullptr; w = w->parentWidget()) {
+            if (const auto *form = qobject_cast<const FormWindow *>(w))
+                return form->zoom();
+        }
+        return 1;
+    }
+};
+
 } // namespace
 
 void setup_application(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+        QApplication::setStyle(new ZoomedStyle(fusion));
     app.setFont(default_font());
 }
 

@@ -85,18 +85,21 @@ void Canvas::record(const DrawOp &incoming) {
         on_change(op);
 }
 
-QRect painted_rect(const DrawOp &op) {
+QRect painted_rect(const DrawOp &op, const Scale &scale) {
     const TwipsBounds b = painted_bounds(op);
-    return twips_rect(b.left, b.top, b.right - b.left, b.bottom - b.top).adjusted(-1, -1, 1, 1);
+    const int pad = scale.pen_width(1);
+    return scale.rect(b.left, b.top, b.right - b.left, b.bottom - b.top)
+        .adjusted(-pad, -pad, pad, pad);
 }
 
-void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed) const {
+void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed,
+                   const Scale &scale) const {
     painter.save();
     for (const DrawOp &op : display_) {
-        if (!exposed.isNull() && !exposed.intersects(painted_rect(op)))
+        if (!exposed.isNull() && !exposed.intersects(painted_rect(op, scale)))
             continue;
         QPen pen(to_qcolor(op.color.value_or(ForeColor), palette));
-        pen.setWidthF(op.width);
+        pen.setWidth(scale.pen_width(op.width));
         pen.setStyle(pen_style(op.style));
         pen.setCapStyle(op.width > 1 ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pen);
@@ -105,24 +108,20 @@ void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &expo
         painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
         switch (op.kind) {
         case DrawOp::Kind::Box: {
-            const QRect r = QRect(
-                QPoint(twips_to_px(std::min(op.x1, op.x2)), twips_to_px(std::min(op.y1, op.y2))),
-                QPoint(twips_to_px(std::max(op.x1, op.x2)), twips_to_px(std::max(op.y1, op.y2))));
+            const QRect r = QRect(scale.point(std::min(op.x1, op.x2), std::min(op.y1, op.y2)),
+                                  scale.point(std::max(op.x1, op.x2), std::max(op.y1, op.y2)));
             painter.drawRect(r.adjusted(0, 0, -1, -1));
             break;
         }
         case DrawOp::Kind::Circle: {
-            const int cx = twips_to_px(op.x);
-            const int cy = twips_to_px(op.y);
-            const int r = twips_to_px(op.r);
-            painter.drawEllipse(QPoint(cx, cy), r, r);
+            const int r = scale.px(op.r);
+            painter.drawEllipse(scale.point(op.x, op.y), r, r);
             break;
         }
         case DrawOp::Kind::Line:
             // Whole pixels, as the circles get them: a phasor starts at its circles' centre
             // point, and one along an axis covers whole rows instead of smearing over three.
-            painter.drawLine(QPoint(twips_to_px(op.x1), twips_to_px(op.y1)),
-                             QPoint(twips_to_px(op.x2), twips_to_px(op.y2)));
+            painter.drawLine(scale.point(op.x1, op.y1), scale.point(op.x2, op.y2));
             break;
         }
     }

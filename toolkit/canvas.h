@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/palette.h"
+#include "toolkit/twips.h"
 
 #include <QRect>
 
@@ -34,13 +35,14 @@ struct TwipsBounds {
     float left, top, right, bottom;
 };
 TwipsBounds painted_bounds(const DrawOp &op);
-// The same in pixels of the form, rounded outwards.
-QRect painted_rect(const DrawOp &op);
+// The same in pixels of the form at a zoom, rounded outwards.
+QRect painted_rect(const DrawOp &op, const Scale &scale = {});
 
 // The drawing surface of a form. The setters keep the drawing state between calls,
 // as a form does; every Line, Box and Circle is recorded in a retained display list
-// that paint() replays, so the picture survives covering and repaints at any
-// device-pixel ratio without running the drawing code again.
+// that paint() replays, so the picture survives covering and repaints at any zoom and
+// device-pixel ratio, in the colours of the palette it is given, without running the
+// drawing code again.
 class Canvas {
 public:
     // Toolkit defaults, in force until a program sets them.
@@ -59,9 +61,12 @@ public:
     const std::vector<DrawOp> &last_call() const { return last_call_; }
     const std::vector<DrawOp> &display_list() const { return display_; }
 
-    // Replays the retained list; with an exposed rectangle (in pixels of the form), only the
-    // operations that reach into it, since the painter clips the others away anyway.
-    void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {}) const;
+    // Replays the retained list at a zoom; with an exposed rectangle (in pixels of the
+    // form), only the operations that reach into it, since the painter clips the others
+    // away anyway. Pen widths scale with the zoom; one-pixel outlines stay one crisp pixel
+    // at the defined size.
+    void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {},
+               const Scale &scale = {}) const;
 
     // Called with every recorded operation, so the owner can schedule a repaint of the part
     // it paints.

@@ -1,14 +1,37 @@
 #include "toolkit/controls.h"
 
-#include "toolkit/twips.h"
+#include "toolkit/form_window.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace toolkit {
+
+namespace {
+
+// Drops colour roles from a widget's own palette: it takes them from its container again,
+// at the time it paints.
+void inherit_roles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles) {
+    const QPalette own = widget->palette();
+    QPalette kept;
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = static_cast<QPalette::ColorGroup>(g);
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            if (own.isBrushSet(group, role) &&
+                std::find(roles.begin(), roles.end(), role) == roles.end())
+                kept.setBrush(group, role, own.brush(group, role));
+        }
+    }
+    widget->setPalette(kept);
+}
+
+} // namespace
 
 QString TextBox::Text() const {
     return edit_->text();
@@ -20,9 +43,16 @@ void TextBox::setText(const QString &text) {
 
 void TextBox::setBackColor(Colour c) {
     back_color_ = c;
-    // System colours resolve against the application's palette for text boxes.
+    if (c == system_window_background) {
+        // The field's own base colour: it follows the theme.
+        inherit_roles(edit_, {QPalette::Base, QPalette::Text});
+        return;
+    }
+    // A colour of the program's choosing keeps a text that reads on it in any theme.
     QPalette palette = edit_->palette();
-    palette.setColor(QPalette::Base, to_qcolor(c, QApplication::palette(edit_)));
+    const QColor back = to_qcolor(c, palette);
+    palette.setColor(QPalette::Base, back);
+    palette.setColor(QPalette::Text, text_colour_on(back));
     edit_->setPalette(palette);
 }
 
@@ -46,7 +76,7 @@ void Label::setTop(float top) {
 }
 
 void Label::place() {
-    label_->setGeometry(twips_rect(left_, top_, width_, height_));
+    toolkit::place(label_, left_, top_, width_, height_);
 }
 
 bool Label::Visible() const {

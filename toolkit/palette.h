@@ -27,7 +27,18 @@ inline constexpr bool is_system_colour(Colour c) {
 // Entry n (0 to 15) of the fixed 16-colour palette.
 Colour QBColor(int n);
 
-// The colour to paint with: system colours come from the palette of the window.
+// The colour to paint with: system colours come from the palette given, which callers
+// take from the widget at the time they paint, so a change of theme reaches them.
 QColor to_qcolor(Colour c, const QPalette &palette);
+
+// The palette the program starts with when the desktop sets none: the widget style's own
+// light palette (dark text on light grey and white).
+const QPalette &light_palette();
+// A dark palette, as a desktop's dark theme sets: light text on dark grey.
+const QPalette &dark_palette();
+// True when the palette writes dark text on light backgrounds.
+bool is_light(const QPalette &palette);
+// Black or white, whichever reads better on a background of the program's own choosing.
+QColor text_colour_on(const QColor &background);
 
 } // namespace toolkit

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
 
 namespace toolkit {
 
 // Geometry is kept in twips, as the window definition gives it; Qt's device-pixel
-// ratio takes care of high-DPI screens, so one logical pixel is always 15 twips.
+// ratio takes care of high-DPI screens, so at the defined window size one logical pixel
+// is always 15 twips.
 inline constexpr double twips_per_px = 15.0;
 
 inline int twips_to_px(double twips) {
@@ -28,5 +31,35 @@ inline QRect twips_rect(double left, double top, double width, double height) {
 inline QPointF twips_point(double x, double y) {
     return {twips_to_pxf(x), twips_to_pxf(y)};
 }
+
+// Twips to logical pixels when the form is shown larger than defined: `zoom` times 15
+// twips to the pixel, and the form's origin at `origin` (where the window is centred in
+// spare space). Everything the program reads or writes stays in twips; only this mapping
+// changes. The default is the defined size: the same pixels as twips_rect.
+struct Scale {
+    double zoom = 1;
+    QPoint origin;
+
+    int px(double twips) const {
+        return static_cast<int>(std::lround(twips * zoom / twips_per_px));
+    }
+    int x(double twips) const { return origin.x() + px(twips); }
+    int y(double twips) const { return origin.y() + px(twips); }
+    QPoint point(double x_twips, double y_twips) const { return {x(x_twips), y(y_twips)}; }
+    // Size from the rounded far edge, as twips_rect.
+    QRect rect(double left, double top, double width, double height) const {
+        const int l = x(left);
+        const int t = y(top);
+        return {l, t, x(left + width) - l, y(top + height) - t};
+    }
+    // A pen of `width` pixels at the defined size: scaled with the form, at least 1.
+    int pen_width(int width) const {
+        return std::max(1, static_cast<int>(std::lround(width * zoom)));
+    }
+    // The same mapping without the origin: for controls placed inside a container.
+    Scale inside() const { return {zoom, {}}; }
+
+    bool operator==(const Scale &) const = default;
+};
 
 } // namespace toolkit

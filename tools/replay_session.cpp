@@ -2,6 +2,7 @@
 
 #include "form/form1.h"
 #include "tools/replay_json.h"
+#include "toolkit/palette.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -61,6 +62,10 @@ QString ReplaySession::run_line(const QString &line) {
         return grab(rest);
     if (command == QLatin1String("tooltip"))
         return tooltip(words);
+    if (command == QLatin1String("resize"))
+        return resize(words);
+    if (command == QLatin1String("theme"))
+        return theme(words);
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);
@@ -201,6 +206,30 @@ QString ReplaySession::tooltip(const QStringList &words) {
     out_(
         QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("tooltip"), target->toolTip()}})
                               .toJson(QJsonDocument::Compact)));
+    return {};
+}
+
+// A resize as a window manager makes one; the window keeps its minimum size.
+QString ReplaySession::resize(const QStringList &words) {
+    int width = 0;
+    int height = 0;
+    if (words.size() != 2 || !parse_index(words[0], 1, 100000, width) ||
+        !parse_index(words[1], 1, 100000, height))
+        return QStringLiteral("resize takes a width and a height in pixels");
+    form_.resize(width, height);
+    settle();
+    return {};
+}
+
+// A change of the desktop's theme: the application palette, as the platform sets it.
+QString ReplaySession::theme(const QStringList &words) {
+    if (words.size() == 1 && words[0] == QLatin1String("dark"))
+        QApplication::setPalette(toolkit::dark_palette());
+    else if (words.size() == 1 && words[0] == QLatin1String("light"))
+        QApplication::setPalette(toolkit::light_palette());
+    else
+        return QStringLiteral("theme takes dark or light");
+    settle();
     return {};
 }
 

@@ -30,6 +30,8 @@ private:
     QString clipboard_set(const QString &text);
     QString grab(const QString &path);
     QString tooltip(const QStringList &words);
+    QString resize(const QStringList &words);
+    QString theme(const QStringList &words);
 
     Form1 &form_;
     Writer out_;

@@ -185,6 +185,9 @@ const BadLine bad_lines[] = {
     {"grab_into_missing_folder", "grab /nonexistent/folder/x.png"},
     {"tooltip_of_a_label", "tooltip Label2"},
     {"tooltip_of_slot_eleven", "tooltip Option1 11"},
+    {"resize_without_height", "resize 1666"},
+    {"resize_not_a_number", "resize wide 922"},
+    {"unknown_theme", "theme blue"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Replay, ReplayBadLine, testing::ValuesIn(bad_lines),
@@ -276,6 +279,26 @@ TEST(Replay, grab_writes_a_png_of_the_window) {
     EXPECT_EQ(reader.format(), QByteArray("png"));
     const QImage image = reader.read();
     EXPECT_EQ(image.size(), QSize(833, 461));
+}
+
+// Script: dark theme, convert, grab; twice the size, grab; light theme at the defined
+// size, grab. Expected: a dark 833 x 461 window, a 1666 x 922 one, a light one again.
+TEST(Replay, theme_and_resize_change_what_grab_shows) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString dark = dir.filePath(QStringLiteral("dark.png"));
+    const QString big = dir.filePath(QStringLiteral("big.png"));
+    const QString light = dir.filePath(QStringLiteral("light.png"));
+    const Session run =
+        replay("theme dark\nclick Convert 0\ngrab " + dark.toUtf8() + "\nresize 1666 922\ngrab " +
+               big.toUtf8() + "\ntheme light\nresize 833 461\ngrab " + light.toUtf8() + "\n");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const QImage shown[] = {QImage(dark), QImage(big), QImage(light)};
+    EXPECT_EQ(shown[0].size(), QSize(833, 461));
+    EXPECT_LT(qGray(shown[0].pixel(2, 2)), 100) << "dark form";
+    EXPECT_EQ(shown[1].size(), QSize(1666, 922));
+    EXPECT_EQ(shown[2].size(), QSize(833, 461));
+    EXPECT_GT(qGray(shown[2].pixel(2, 2)), 200) << "light form";
 }
 
 } // namespace
