@@ -25,7 +25,7 @@
 
 namespace {
 
-Form1 *form = nullptr;
+Form1 *window = nullptr;
 
 // The start-up texts, restored before every input so that each run starts alike.
 std::array<QString, 24> start_up_texts;
@@ -65,13 +65,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     toolkit::setup_application(*app);
     // Font fallback warnings for exotic scripts would drown libFuzzer's own output.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    form = new Form1;
-    form->show();
+    window = new Form1;
+    window->show();
     // One drawn and painted case first: the fonts and caches that Qt loads once, and
     // never frees, are not taken for leaks of the first input.
-    form->Convert_Click(0);
+    window->Convert_Click(0);
     QApplication::processEvents();
-    const auto fields = form->all_fields();
+    const auto fields = window->all_fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         start_up_texts[i] = fields[i]->Text();
     return 0;
@@ -83,24 +83,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int group = data[0] & 3;
     const QStringList texts = six_texts(data + 1, size - 1, (data[0] & 4) != 0);
 
-    const auto fields = form->all_fields();
+    const auto fields = window->all_fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(start_up_texts[i]);
-    const auto pressed = form->group_fields(group);
+    const auto pressed = window->group_fields(group);
     for (std::size_t i = 0; i < pressed.size(); ++i)
         pressed[i]->setText(texts[static_cast<qsizetype>(i)]);
     std::array<QString, 24> before;
     for (std::size_t i = 0; i < fields.size(); ++i)
         before[i] = fields[i]->Text();
 
-    form->Convert_Click(group);
+    window->Convert_Click(group);
     if ((data[0] & 8) != 0)
         QApplication::processEvents();
 
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const bool in_pressed = static_cast<int>(i / 6) == group;
         const QString text = fields[i]->Text();
-        if (in_pressed || form->state().errors_found) {
+        if (in_pressed || window->state().errors_found) {
             FUZZ_REQUIRE(text == before[i]);
         }
         if (!in_pressed) {
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     // One drawing: the erasing box, 20 circles and 10 phasors; and the outline-only box of
     // an erase made before the first drawing set a solid fill, which no later box covers.
-    const auto &ops = form->canvas().display_list();
+    const auto &ops = window->canvas().display_list();
     FUZZ_REQUIRE(ops.size() <= 1 + 1 + 20 + 10);
     for (const toolkit::DrawOp &op : ops)
         FUZZ_REQUIRE(finite_op(op));
