@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -17,12 +18,26 @@ QString long_number(qsizetype length) {
     return QStringLiteral("0.") + QString(length - 2, u'7');
 }
 
+// The window shown, the focus in `field`, and the events settled.
+void show_with_focus(Form1 &form, QLineEdit *field) {
+    form.show();
+    field->setFocus();
+    QApplication::processEvents();
+}
+
+// A key and then `undo` (Backspace or a shortcut), each with the repaint it causes.
+void key_and_back(QLineEdit *field, Qt::Key key, Qt::KeyboardModifiers modifiers, Qt::Key undo,
+                  Qt::KeyboardModifiers undo_modifiers) {
+    QTest::keyClick(field, key, modifiers);
+    QApplication::processEvents();
+    QTest::keyClick(field, undo, undo_modifiers);
+    QApplication::processEvents();
+}
+
 void paste_long_text(benchmark::State &state) {
     Form1 form;
-    form.show();
-    QApplication::processEvents();
     QLineEdit *field = form.mag_a.widget();
-    field->setFocus();
+    show_with_focus(form, field);
     QApplication::clipboard()->setText(long_number(state.range(0)));
     for (auto _ : state) {
         field->selectAll();
@@ -36,64 +51,45 @@ BENCHMARK(paste_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillis
 
 void type_after_long_text(benchmark::State &state) {
     Form1 form;
-    form.show();
-    QApplication::processEvents();
     QLineEdit *field = form.mag_a.widget();
-    field->setFocus();
     field->setText(long_number(state.range(0)));
-    QApplication::processEvents();
-    for (auto _ : state) {
-        QTest::keyClick(field, Qt::Key_7);
-        QApplication::processEvents();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QApplication::processEvents();
-    }
+    show_with_focus(form, field);
+    for (auto _ : state)
+        key_and_back(field, Qt::Key_7, Qt::NoModifier, Qt::Key_Backspace, Qt::NoModifier);
 }
 BENCHMARK(type_after_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // Typing elsewhere while one field holds the long text.
 void type_beside_long_text(benchmark::State &state) {
     Form1 form;
-    form.show();
     form.mag_a.setText(long_number(state.range(0)));
     QLineEdit *field = form.mag_b.widget();
-    field->setFocus();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        QTest::keyClick(field, Qt::Key_7);
-        QApplication::processEvents();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QApplication::processEvents();
-    }
+    show_with_focus(form, field);
+    for (auto _ : state)
+        key_and_back(field, Qt::Key_7, Qt::NoModifier, Qt::Key_Backspace, Qt::NoModifier);
 }
 BENCHMARK(type_beside_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // The paste taken back by Undo, and made again by Redo.
 void undo_long_paste(benchmark::State &state) {
     Form1 form;
-    form.show();
-    QApplication::processEvents();
     QLineEdit *field = form.mag_a.widget();
-    field->setFocus();
+    show_with_focus(form, field);
     QApplication::clipboard()->setText(long_number(state.range(0)));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     QApplication::processEvents();
-    for (auto _ : state) {
-        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
-        QApplication::processEvents();
-        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QApplication::processEvents();
-    }
+    for (auto _ : state)
+        key_and_back(field, Qt::Key_Z, Qt::ControlModifier, Qt::Key_Z,
+                     Qt::ControlModifier | Qt::ShiftModifier);
 }
 BENCHMARK(undo_long_paste)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void convert_long_text(benchmark::State &state) {
     Form1 form;
-    form.show();
     form.mag_a.setText(long_number(state.range(0)));
-    QApplication::processEvents();
+    show_with_focus(form, form.mag_a.widget());
     for (auto _ : state) {
-        form.Convert_Click(0);
+        form.Convert[0]->click();
         QApplication::processEvents();
     }
 }
