@@ -14,9 +14,11 @@
 // the other groups. plot_phasors (form1_plot.cpp) then reads the state, places the plot
 // captions (activate_labels, form1_labels.cpp) and draws the four diagrams on the form's
 // retained canvas. A completed drawing autosaves the case; Option1_Click recalls one
-// (form1_memory.cpp). What screen readers hear is set up in form1_accessibility.cpp.
-// Return in a field, pasted blocks of cells and the Copy Results and Copy Diagrams commands
-// are in form1_clipboard.cpp.
+// (form1_memory.cpp). What screen readers and tooltips tell (the reason for a mark, the
+// picture, each memory slot's case, the unbalance) is in form1_accessibility.cpp, worded by
+// form1_descriptions.cpp. Return in a field, pasted blocks of cells and the Copy Results and
+// Copy Diagrams commands are in form1_clipboard.cpp. The window itself (its zoom, its light
+// sheet under the diagrams) is toolkit::FormWindow's.
 
 #include "calc/phasor_state.h"
 #include "form/form_state.h"
@@ -60,14 +62,6 @@ public:
     // The six fields of a group, in reading order (magnitudes or real parts first).
     std::array<toolkit::TextBox *, 6> group_fields(int index) const;
 
-    // The plot area in pixels of the window: the erase box under Line1 with its outline.
-    QRect plot_area_rect() const;
-
-    // The results as a table, and the plot area as a picture, onto the clipboard. Copying
-    // results does nothing unless the last conversion showed some.
-    void copy_results();
-    void copy_diagrams();
-
     // --- Controls ---------------------------------------------------------------------
     toolkit::Frame Polar_ABC, Rectangular_ABC, Polar_012, Rectangular_012, Frame1;
     toolkit::TextBox mag_a, mag_b, mag_c, ang_a, ang_b, ang_c;
@@ -88,6 +82,14 @@ private:
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
     float plot_bottom() const;
+    // The plot area in pixels of the window: the erase box under Line1 with its outline.
+    QRect plot_area_rect() const;
+
+    // The results as a table, and the plot area as a picture, onto the clipboard
+    // (form1_clipboard.cpp). Copying results does nothing unless the last conversion
+    // showed some.
+    void copy_results();
+    void copy_diagrams();
 
     // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();
