@@ -51,6 +51,12 @@ void polar_to_rect(Mag mag, Ang ang, Real &real, Imag &imag) {
     store(imag, m * std::sin(a));
 }
 
+// An angle in radians shown in degrees: divided by pi180 in the angle's own precision, so
+// a single-precision angle gives the quotient of two singles.
+template <PhasorPart Ang> Ang to_degrees(Ang ang, float pi180) {
+    return ang / static_cast<Ang>(pi180);
+}
+
 // The start-up constant pi180 = pi / 180, computed in double and rounded to single.
 void set_angle_constants(PhasorState &state);
 

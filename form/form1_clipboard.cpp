@@ -1,5 +1,6 @@
 #include "form/form1.h"
 
+#include "calc/phasor.h"
 #include "calc/unbalance.h"
 #include "toolkit/entry_field.h"
 #include "toolkit/number_text.h"
@@ -101,17 +102,16 @@ void Form1::copy_results() {
         return;
     const calc::PhasorState &s = phasors_;
     const auto number = [](auto value) { return toolkit::format_shortest(value); };
-    const auto degrees = [&](double ang) { return number(ang / double(s.pi180)); };
     // Phase C's and sequence 2's angles are singles: their quotient is a single too.
-    const auto degrees_single = [&](float ang) { return number(ang / s.pi180); };
+    const auto degrees = [&](auto ang) { return number(calc::to_degrees(ang, s.pi180)); };
     QList<QStringList> rows{
         {"Phasor", "Magnitude", "Angle (degrees)", "Real part", "Imaginary part"},
         {"A", number(s.va_mag), degrees(s.va_ang), number(s.va_real), number(s.va_imag)},
         {"B", number(s.vb_mag), degrees(s.vb_ang), number(s.vb_real), number(s.vb_imag)},
-        {"C", number(s.vc_mag), degrees_single(s.vc_ang), number(s.vc_real), number(s.vc_imag)},
+        {"C", number(s.vc_mag), degrees(s.vc_ang), number(s.vc_real), number(s.vc_imag)},
         {"0", number(s.v0_mag), degrees(s.v0_ang), number(s.v0_real), number(s.v0_imag)},
         {"1", number(s.v1_mag), degrees(s.v1_ang), number(s.v1_real), number(s.v1_imag)},
-        {"2", number(s.v2_mag), degrees_single(s.v2_ang), number(s.v2_real), number(s.v2_imag)},
+        {"2", number(s.v2_mag), degrees(s.v2_ang), number(s.v2_real), number(s.v2_imag)},
     };
     const std::optional<calc::Unbalance> unbalance = calc::unbalance(s);
     const QString no_ratio = QStringLiteral("no ratio");

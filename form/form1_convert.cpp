@@ -164,16 +164,15 @@ void Form1::write_results(int Index) {
     const calc::PhasorState &s = phasors_;
     using toolkit::format_fixed2;
     using toolkit::format_scientific;
-    const auto degrees = [&](double ang) { return format_fixed2(ang / double(s.pi180)); };
     // Phase C's and sequence 2's angles are singles: their quotient is a single too.
-    const auto degrees_single = [&](float ang) { return format_fixed2(double(ang / s.pi180)); };
+    const auto degrees = [&](auto ang) { return format_fixed2(calc::to_degrees(ang, s.pi180)); };
     if (Index != 0) {
         mag_a.setText(format_scientific(s.va_mag));
         mag_b.setText(format_scientific(s.vb_mag));
         mag_c.setText(format_scientific(s.vc_mag));
         ang_a.setText(degrees(s.va_ang));
         ang_b.setText(degrees(s.vb_ang));
-        ang_c.setText(degrees_single(s.vc_ang));
+        ang_c.setText(degrees(s.vc_ang));
     }
     if (Index != 1) {
         real_a.setText(format_scientific(s.va_real));
@@ -189,7 +188,7 @@ void Form1::write_results(int Index) {
         mag_2.setText(format_scientific(s.v2_mag));
         ang_0.setText(degrees(s.v0_ang));
         ang_1.setText(degrees(s.v1_ang));
-        ang_2.setText(degrees_single(s.v2_ang));
+        ang_2.setText(degrees(s.v2_ang));
     }
     if (Index != 3) {
         real_0.setText(format_scientific(s.v0_real));
