@@ -3,6 +3,7 @@
 #include "form/form1_descriptions.h"
 #include "toolkit/accessible.h"
 #include "toolkit/form_window.h"
+#include "toolkit/number_text.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -65,10 +66,10 @@ void Form1::describe_drawing(float scale) {
                            "Phases: A %2, B %3, C %4. Positive sequence %5, with B and C a third "
                            "of a turn behind and ahead. Negative sequence %6, with B and C a "
                            "third of a turn ahead and behind. Zero sequence %7.")
-                .arg(drawn_phasor(scale, 0).section(QLatin1Char(' '), 0, 0),
-                     drawn_phasor(s.va_real, s.va_imag), drawn_phasor(s.vb_real, s.vb_imag),
-                     drawn_phasor(s.vc_real, s.vc_imag), drawn_phasor(s.v1_real, s.v1_imag),
-                     drawn_phasor(s.v2_real, s.v2_imag), drawn_phasor(s.v0_real, s.v0_imag));
+                .arg(toolkit::format_significant(scale, 3), drawn_phasor(s.va_real, s.va_imag),
+                     drawn_phasor(s.vb_real, s.vb_imag), drawn_phasor(s.vc_real, s.vc_imag),
+                     drawn_phasor(s.v1_real, s.v1_imag), drawn_phasor(s.v2_real, s.v2_imag),
+                     drawn_phasor(s.v0_real, s.v0_imag));
     }
     const QString unbalance = state_.has_results ? form::unbalance_summary(s) : QString();
     if (!unbalance.isEmpty())
