@@ -19,15 +19,11 @@ namespace {
 void inherit_roles(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles) {
     const QPalette own = widget->palette();
     QPalette kept;
-    for (int g = 0; g < QPalette::NColorGroups; ++g) {
-        for (int r = 0; r < QPalette::NColorRoles; ++r) {
-            const auto group = static_cast<QPalette::ColorGroup>(g);
-            const auto role = static_cast<QPalette::ColorRole>(r);
-            if (own.isBrushSet(group, role) &&
-                std::find(roles.begin(), roles.end(), role) == roles.end())
-                kept.setBrush(group, role, own.brush(group, role));
-        }
-    }
+    for_each_colour([&](QPalette::ColorGroup group, QPalette::ColorRole role) {
+        if (own.isBrushSet(group, role) &&
+            std::find(roles.begin(), roles.end(), role) == roles.end())
+            kept.setBrush(group, role, own.brush(group, role));
+    });
     widget->setPalette(kept);
 }
 

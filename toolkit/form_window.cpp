@@ -198,15 +198,11 @@ void FormWindow::paint_sheet_controls() {
             continue;
         // Every role set, so nothing of the window's own palette shows through.
         QPalette p;
-        for (int g = 0; g < QPalette::NColorGroups; ++g) {
-            for (int r = 0; r < QPalette::NColorRoles; ++r) {
-                const auto group = static_cast<QPalette::ColorGroup>(g);
-                const auto role = static_cast<QPalette::ColorRole>(r);
-                p.setBrush(group, role,
-                           c.own.isBrushSet(group, role) ? c.own.brush(group, role)
-                                                         : sheet.brush(group, role));
-            }
-        }
+        for_each_colour([&](QPalette::ColorGroup group, QPalette::ColorRole role) {
+            p.setBrush(group, role,
+                       c.own.isBrushSet(group, role) ? c.own.brush(group, role)
+                                                     : sheet.brush(group, role));
+        });
         c.control->setPalette(p);
     }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 #include <cstdint>
-
-class QPalette;
 
 namespace toolkit {
 
@@ -30,6 +29,14 @@ Colour QBColor(int n);
 // The colour to paint with: system colours come from the palette given, which callers
 // take from the widget at the time they paint, so a change of theme reaches them.
 QColor to_qcolor(Colour c, const QPalette &palette);
+
+// Calls f(group, role) for every colour group and role a palette holds.
+template <typename F> void for_each_colour(F f) {
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r)
+            f(static_cast<QPalette::ColorGroup>(g), static_cast<QPalette::ColorRole>(r));
+    }
+}
 
 // The palette the program starts with when the desktop sets none: the widget style's own
 // light palette (dark text on light grey and white).
