@@ -36,20 +36,13 @@ public:
         case PM_IndicatorWidth:
         case PM_IndicatorHeight:
         case PM_RadioButtonLabelSpacing:
-        case PM_CheckBoxLabelSpacing:
-            return static_cast<int>(std::lround(size * zoom_of(widget)));
+        case PM_CheckBoxLabelSpacing: {
+            const FormWindow *form = form_of(widget);
+            return static_cast<int>(std::lround(size * (form != nullptr ? form->zoom() : 1.0)));
+        }
         default:
             return size;
         }
-    }
-
-private:
-    static double zoom_of(const QWidget *widget) {
-        for (const QWidget *w = widget; w != nullptr; w = w->parentWidget()) {
-            if (const auto *form = qobject_cast<const FormWindow *>(w))
-                return form->zoom();
-        }
-        return 1;
     }
 };
 

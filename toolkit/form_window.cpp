@@ -25,14 +25,6 @@ constexpr std::array<double, 11> zoom_steps{1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4, 5,
 // Window sizes are whole pixels, so a zoom read back from one is a little off its step.
 constexpr double step_tolerance = 0.01;
 
-FormWindow *form_of(const QWidget *control) {
-    for (QWidget *w = control->parentWidget(); w != nullptr; w = w->parentWidget()) {
-        if (auto *form = qobject_cast<FormWindow *>(w))
-            return form;
-    }
-    return nullptr;
-}
-
 void apply_placement(QWidget *control, const FormWindow *form) {
     const QRectF r = control->property(twips_key).toRectF();
     const Scale scale = form == nullptr ? Scale{} : form->scale();
@@ -51,6 +43,14 @@ void apply_placement(QWidget *control, const FormWindow *form) {
 
 } // namespace
 
+const FormWindow *form_of(const QWidget *widget) {
+    for (const QWidget *w = widget; w != nullptr; w = w->parentWidget()) {
+        if (const auto *form = qobject_cast<const FormWindow *>(w))
+            return form;
+    }
+    return nullptr;
+}
+
 void place(QWidget *control, double left, double top, double width, double height) {
     control->setProperty(twips_key, QRectF(left, top, width, height));
     if (!control->property(pixel_size_key).isValid() &&
@@ -61,7 +61,7 @@ void place(QWidget *control, double left, double top, double width, double heigh
         else
             control->setProperty(point_size_key, font.pointSizeF());
     }
-    apply_placement(control, form_of(control));
+    apply_placement(control, form_of(control->parentWidget()));
 }
 
 FormWindow::FormWindow(double client_width_twips, double client_height_twips, QWidget *parent)

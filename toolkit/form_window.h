@@ -92,6 +92,9 @@ private:
     std::vector<SheetControl> sheet_controls_;
 };
 
+// The form a widget stands on (the widget itself if it is one), or none.
+const FormWindow *form_of(const QWidget *widget);
+
 // Places a control at a twips rectangle relative to its container, as the window
 // definition gives it, and keeps it there at every zoom of the form it belongs to, its
 // font scaled alike (the font it has when first placed is its size at zoom 1). A control
