@@ -71,15 +71,21 @@ QString ReplaySession::run_line(const QString &line) {
     return QStringLiteral("unknown command '%1'").arg(command);
 }
 
+toolkit::TextBox *ReplaySession::field_named(const QString &name) const {
+    for (toolkit::TextBox *field : form_.all_fields()) {
+        if (field->widget()->objectName() == name)
+            return field;
+    }
+    return nullptr;
+}
+
 QString ReplaySession::set(const QString &arguments) {
     const qsizetype space = arguments.indexOf(QLatin1Char(' '));
     const QString name = space < 0 ? arguments : arguments.left(space);
     const QString text = space < 0 ? QString() : arguments.mid(space + 1);
-    for (toolkit::TextBox *field : form_.all_fields()) {
-        if (field->widget()->objectName() == name) {
-            field->setText(text);
-            return {};
-        }
+    if (toolkit::TextBox *field = field_named(name)) {
+        field->setText(text);
+        return {};
     }
     return name.isEmpty() ? QStringLiteral("set needs a field name")
                           : QStringLiteral("no field named '%1'").arg(name);
@@ -140,15 +146,13 @@ QString ReplaySession::key(const QStringList &words) {
 QString ReplaySession::focus(const QStringList &words) {
     if (words.size() != 1)
         return QStringLiteral("focus takes a field name");
-    for (toolkit::TextBox *field : form_.all_fields()) {
-        QLineEdit *edit = field->widget();
-        if (edit->objectName() != words[0])
-            continue;
-        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
-        settle();
-        return {};
-    }
-    return QStringLiteral("no field named '%1'").arg(words[0]);
+    toolkit::TextBox *field = field_named(words[0]);
+    if (field == nullptr)
+        return QStringLiteral("no field named '%1'").arg(words[0]);
+    QLineEdit *edit = field->widget();
+    QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
+    settle();
+    return {};
 }
 
 QString ReplaySession::clipboard(const QStringList &words) {

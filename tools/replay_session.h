@@ -5,6 +5,9 @@
 #include <functional>
 
 class Form1;
+namespace toolkit {
+class TextBox;
+}
 
 namespace tools {
 
@@ -22,6 +25,8 @@ public:
     QString run_line(const QString &line);
 
 private:
+    // The entry field of that name (mag_a ... imag_2), or none.
+    toolkit::TextBox *field_named(const QString &name) const;
     QString set(const QString &arguments);
     QString click(const QStringList &words);
     QString key(const QStringList &words);
