@@ -49,26 +49,24 @@ void paste_long_text(benchmark::State &state) {
 }
 BENCHMARK(paste_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-void type_after_long_text(benchmark::State &state) {
-    Form1 form;
-    QLineEdit *field = form.mag_a.widget();
-    field->setText(long_number(state.range(0)));
-    show_with_focus(form, field);
-    for (auto _ : state)
-        key_and_back(field, Qt::Key_7, Qt::NoModifier, Qt::Key_Backspace, Qt::NoModifier);
-}
-BENCHMARK(type_after_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-
-// Typing elsewhere while one field holds the long text.
-void type_beside_long_text(benchmark::State &state) {
+// A key typed and erased in `typed` while mag_a holds the long text: in that field itself,
+// or beside it.
+void type_with_long_text(benchmark::State &state, toolkit::TextBox Form1::*typed) {
     Form1 form;
     form.mag_a.setText(long_number(state.range(0)));
-    QLineEdit *field = form.mag_b.widget();
+    QLineEdit *field = (form.*typed).widget();
     show_with_focus(form, field);
     for (auto _ : state)
         key_and_back(field, Qt::Key_7, Qt::NoModifier, Qt::Key_Backspace, Qt::NoModifier);
 }
-BENCHMARK(type_beside_long_text)->Arg(32'767)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(type_with_long_text, in_that_field, &Form1::mag_a)
+    ->Arg(32'767)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(type_with_long_text, beside_it, &Form1::mag_b)
+    ->Arg(32'767)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 // The paste taken back by Undo, and made again by Redo.
 void undo_long_paste(benchmark::State &state) {
