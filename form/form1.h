@@ -82,8 +82,6 @@ private:
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
     float plot_bottom() const;
-    // The plot area in pixels of the window: the erase box under Line1 with its outline.
-    QRect plot_area_rect() const;
 
     // The results as a table, and the plot area as a picture, onto the clipboard
     // (form1_clipboard.cpp). Copying results does nothing unless the last conversion

@@ -131,16 +131,11 @@ void Form1::copy_results() {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QRect Form1::plot_area_rect() const {
-    // Corner to corner, both included: the erase box's outline runs along its right and
-    // bottom edges too.
-    return {scale().point(Line1->X1, Line1->Y1), scale().point(Line1->X2, plot_bottom())};
-}
-
 // The plot area as the window shows it, captions included: a PNG at twice the window's
 // pixel density and an SVG, which documents scale without blurring.
 void Form1::copy_diagrams() {
-    const QRect area = plot_area_rect();
+    // The light sheet is the plot area: the erase box under Line1 with its outline.
+    const QRect area = sheet_rect();
     // The window's one-pixel outlines fill the pixel right of and below their line; drawn
     // finer they are centred on it. Half a pixel up and to the left keeps the outline of all
     // four sides whole in the picture, which therefore reaches into the pixel before.

@@ -177,9 +177,9 @@ void FormWindow::set_light_sheet(double left, double top, double right, double b
 QRect FormWindow::sheet_rect() const {
     if (!has_sheet_)
         return {};
-    // The pixels the canvas's box with these corners covers, outline included.
-    return QRect(scale_.point(sheet_[0], sheet_[1]), scale_.point(sheet_[2], sheet_[3]))
-        .adjusted(0, 0, -1, -1);
+    // The pixels the canvas's box with these corners covers, outline included: corner to
+    // corner, both corners' pixels in it.
+    return {scale_.point(sheet_[0], sheet_[1]), scale_.point(sheet_[2], sheet_[3])};
 }
 
 QPalette FormWindow::sheet_palette() const {
