@@ -20,7 +20,9 @@ int main(int argc, char **argv) {
     QGuiApplication::setDesktopFileName(app_id);
     // Title bars and task switchers show the installed icon, or the same drawing made here
     // when the program runs from its build tree (Qt puts -qwindowicon FILE above both).
-    QApplication::setWindowIcon(QIcon::fromTheme(app_id, icon_art::icon()));
+    // The drawing is made only when no icon is installed.
+    QApplication::setWindowIcon(QIcon::hasThemeIcon(app_id) ? QIcon::fromTheme(app_id)
+                                                            : icon_art::icon());
 
     Form1 window;
     window.show();
