@@ -40,6 +40,7 @@ struct ControlDef;
 namespace toolkit {
 class GraphicArea;
 class EntryField;
+class Notice;
 } // namespace toolkit
 
 class Form1 : public toolkit::FormWindow {
@@ -56,6 +57,11 @@ public:
     const form::FormState &state() const { return state_; }
     // The transparent area over the diagrams that carries their description and tooltip.
     const QWidget *plot_area() const;
+
+    // A short message over the window for a few seconds, spoken by screen readers.
+    void notify(const QString &text);
+    // The latest message shown since the previous call, or an empty text.
+    QString take_notice();
 
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
@@ -126,6 +132,7 @@ private:
     std::array<toolkit::TextBox *, 24> fields_{};
     // Over the plot area: what screen readers and tooltips tell of the diagrams.
     toolkit::GraphicArea *plot_area_ = nullptr;
+    toolkit::Notice *notice_ = nullptr;
     QAction *copy_results_action_ = nullptr;
     QAction *copy_diagrams_action_ = nullptr;
 };

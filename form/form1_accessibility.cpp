@@ -3,6 +3,7 @@
 #include "form/form1_descriptions.h"
 #include "toolkit/accessible.h"
 #include "toolkit/form_window.h"
+#include "toolkit/notice.h"
 #include "toolkit/number_text.h"
 
 #include <QGroupBox>
@@ -45,6 +46,16 @@ void Form1::create_plot_area() {
 
 const QWidget *Form1::plot_area() const {
     return plot_area_;
+}
+
+void Form1::notify(const QString &text) {
+    if (notice_ == nullptr)
+        notice_ = new toolkit::Notice(this);
+    notice_->show_text(text);
+}
+
+QString Form1::take_notice() {
+    return notice_ == nullptr ? QString() : notice_->take_shown();
 }
 
 void Form1::explain_mark(toolkit::TextBox &field, const QString &reason) {

@@ -1,6 +1,7 @@
 #include "toolkit/accessible.h"
 
 #include "toolkit/form_window.h"
+#include "toolkit/notice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -12,6 +13,8 @@ namespace {
 QAccessibleInterface *accessible_role(const QString &, QObject *object) {
     if (auto *area = dynamic_cast<GraphicArea *>(object))
         return new QAccessibleWidget(area, QAccessible::Graphic);
+    if (auto *notice = dynamic_cast<Notice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::AlertMessage);
     if (auto *form = dynamic_cast<FormWindow *>(object); form != nullptr && form->isWindow())
         return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;

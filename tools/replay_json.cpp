@@ -39,7 +39,7 @@ QString compact(const QJsonDocument &document) {
 
 } // namespace
 
-QString dump_json(const Form1 &form) {
+QString dump_json(Form1 &form) {
     QJsonObject fields;
     for (const toolkit::TextBox *field : form.all_fields()) {
         fields.insert(
@@ -82,6 +82,7 @@ QString dump_json(const Form1 &form) {
         {QStringLiteral("jslot"), state.jslot},
         {QStringLiteral("recall_in_progress"), state.recall_in_progress},
         {QStringLiteral("errors_found"), state.errors_found},
+        {QStringLiteral("notice"), form.take_notice()},
     }));
 }
 

@@ -7,8 +7,8 @@ class Form1;
 namespace tools {
 
 // One line of JSON with the state a user sees: fields, memory buttons, plot labels,
-// focus and the form's flags.
-QString dump_json(const Form1 &form);
+// focus, the form's flags and the notice shown since the previous dump (read once).
+QString dump_json(Form1 &form);
 
 // One line of JSON with the drawing operations of the most recent plot.
 QString ops_json(const Form1 &form);

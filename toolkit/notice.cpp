@@ -1,0 +1,62 @@
+#include "toolkit/notice.h"
+
+#include <QEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace toolkit {
+
+Notice::Notice(QWidget *window)
+    : QLabel(window)
+    , timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("notice"));
+    setWordWrap(true);
+    setAlignment(Qt::AlignCenter);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    // Tooltip colours: a message over the window that reads in any theme.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+    setFrameShape(QFrame::Box);
+    setMargin(6);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &QWidget::hide);
+    window->installEventFilter(this);
+    hide();
+}
+
+void Notice::show_text(const QString &text, int milliseconds) {
+    shown_ = text;
+    setText(text);
+    setAccessibleName(text);
+    place();
+    // A notice shown again is a new alert: hidden first, so screen readers hear it appear.
+    hide();
+    show();
+    raise();
+    timer_->start(milliseconds);
+}
+
+QString Notice::take_shown() {
+    return std::exchange(shown_, QString());
+}
+
+bool Notice::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QLabel::eventFilter(watched, event);
+}
+
+// Centred near the bottom of the window, at most two thirds of its width.
+void Notice::place() {
+    const QWidget *window = parentWidget();
+    const int width = std::max(1, window->width() * 2 / 3);
+    const int height = heightForWidth(width);
+    setGeometry((window->width() - width) / 2, window->height() - height - height / 2, width,
+                height);
+}
+
+} // namespace toolkit

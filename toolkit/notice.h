@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QTimer;
+
+namespace toolkit {
+
+// A short message over the bottom of a window that goes away by itself after a few seconds:
+// never a dialog, never in the way of a click. Screen readers meet it as an alert, which they
+// speak as it appears.
+class Notice : public QLabel {
+public:
+    explicit Notice(QWidget *window);
+
+    // Shows text for `milliseconds`, replacing a notice still shown.
+    void show_text(const QString &text, int milliseconds = 5000);
+
+    // The text of the latest notice shown since the previous call, or an empty text.
+    QString take_shown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+
+    QTimer *timer_;
+    QString shown_;
+};
+
+} // namespace toolkit
