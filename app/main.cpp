@@ -25,6 +25,7 @@ int main(int argc, char **argv) {
                                                             : icon_art::icon());
 
     Form1 window;
+    window.restore_geometry();
     window.show();
     return QApplication::exec();
 }

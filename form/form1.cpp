@@ -93,6 +93,8 @@ Form1::Form1(QWidget *parent)
          {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
         put_on_sheet(label->widget());
     create_plot_area();
+    set_up_undo();
+    set_up_keeping();
 }
 
 void Form1::create_controls() {

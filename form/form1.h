@@ -19,17 +19,29 @@
 // form1_descriptions.cpp. Return in a field, pasted blocks of cells and the Copy Results and
 // Copy Diagrams commands are in form1_clipboard.cpp. The window itself (its zoom, its light
 // sheet under the diagrams) is toolkit::FormWindow's.
+//
+// What outlives a run is in form1_keep.cpp: every save also goes to form::MemoryStore's file,
+// which start-up reads back into the ring, and closing keeps the window's place and size.
+// One undo for the whole form (form1_undo.cpp): Clear, a Convert, a recall and a pasted
+// block each become one step of a QUndoStack that holds the 24 texts and marks before and
+// after, which Ctrl+Z takes back once the focused field has nothing of its own to undo.
 
 #include "calc/phasor_state.h"
 #include "form/form_state.h"
+#include "form/memory_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QAction;
+class QCloseEvent;
 class QContextMenuEvent;
+class QMenu;
+class QUndoStack;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -63,6 +75,14 @@ public:
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
 
+    // A Yes/No question; Yes gives true. Shows a dialog unless a driver answers instead.
+    std::function<bool(const QString &question)> ask;
+    // The context menu of the window, as the right mouse button opens it (unshown).
+    QMenu *context_menu();
+    QUndoStack &undo_stack() { return *undo_stack_; }
+    // Puts the window where it was closed last, and at that size, on a screen that exists.
+    void restore_geometry();
+
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
     // The six fields of a group, in reading order (magnitudes or real parts first).
@@ -83,8 +103,46 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The look of the 24 fields: their texts and error marks.
+    struct FieldLook {
+        QString text;
+        toolkit::Colour back = 0;
+        QString reason;
+        bool operator==(const FieldLook &) const = default;
+    };
+    struct FormLook {
+        std::array<FieldLook, 24> fields;
+        bool errors_found = false;
+    };
+    class FormChange;
+    // Everything done while one is alive is one step of the form's undo, named by the
+    // outermost (a Convert inside a Clear or a recall is part of it).
+    class OneChange {
+    public:
+        OneChange(Form1 &form, const QString &name);
+        ~OneChange();
+        OneChange(const OneChange &) = delete;
+        OneChange &operator=(const OneChange &) = delete;
+
+    private:
+        Form1 &form_;
+    };
+    FormLook look() const;
+    // Shows `to`; a field that `from` shows alike keeps its text and its own undo.
+    void show_look(const FormLook &to, const FormLook &from);
+    void set_up_undo();
+
+    // What outlives a run (form1_keep.cpp).
+    void set_up_keeping();
+    void restore_memory();
+    void keep_case(const form::SavedCase &saved);
+    void forget_all_cases();
+    // One line on standard error and the same in a notice.
+    void tell_store_problem(const QString &line, const QString &notice);
+
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
     float plot_bottom() const;
@@ -135,4 +193,16 @@ private:
     toolkit::Notice *notice_ = nullptr;
     QAction *copy_results_action_ = nullptr;
     QAction *copy_diagrams_action_ = nullptr;
+
+    QUndoStack *undo_stack_ = nullptr;
+    QAction *undo_action_ = nullptr;
+    QAction *redo_action_ = nullptr;
+    int change_depth_ = 0;
+    QString change_name_;
+    FormLook change_before_;
+
+    std::unique_ptr<form::MemoryStore> store_;
+    QAction *keep_action_ = nullptr;
+    QAction *forget_action_ = nullptr;
+    bool told_not_kept_ = false;
 };

@@ -44,7 +44,8 @@ void Form1::set_up_keys_and_clipboard() {
 
 // A block of cells fills the group's 3 x 2 grid as a spreadsheet fills its cells: from the
 // field it is pasted into, rightwards and downwards, and what lies beyond the group is
-// dropped. Each field it reaches gets its cell as one undoable replacement of its text.
+// dropped. The fields it reaches get their cells as one change of the form, which one Undo
+// takes back.
 void Form1::paste_into(int k, toolkit::EntryField &field, const QString &text) {
     const QList<QStringList> rows = toolkit::pasted_cells(text);
     if (rows.size() == 1 && rows[0].size() == 1) {
@@ -52,28 +53,41 @@ void Form1::paste_into(int k, toolkit::EntryField &field, const QString &text) {
         return;
     }
     const auto fields = group_fields(k / 6);
+    const OneChange change(*this, QStringLiteral("Paste"));
     const int first_row = k % 3;        // rows A, B, C or 0, 1, 2
     const int first_column = k % 6 / 3; // magnitudes or real parts, then the other part
     for (qsizetype i = 0; i < rows.size() && first_row + i < 3; ++i) {
         for (qsizetype j = 0; j < rows[i].size() && first_column + j < 2; ++j) {
-            auto *entry = static_cast<toolkit::EntryField *>(
-                fields[static_cast<std::size_t>(3 * (first_column + j) + first_row + i)]->widget());
-            entry->selectAll();
-            entry->insert_pasted(toolkit::cleaned_cell(rows[i][j]));
+            fields[static_cast<std::size_t>(3 * (first_column + j) + first_row + i)]->setText(
+                toolkit::cleaned_cell(rows[i][j]));
         }
     }
+}
+
+QMenu *Form1::context_menu() {
+    auto *menu = new QMenu(this);
+    menu->addAction(undo_action_);
+    menu->addAction(redo_action_);
+    menu->addSeparator();
+    menu->addAction(copy_results_action_);
+    menu->addAction(copy_diagrams_action_);
+    menu->addSeparator();
+    menu->addAction(keep_action_);
+    menu->addAction(forget_action_);
+    // The shortcut stays live; the entry only shows that there is nothing to copy yet.
+    copy_results_action_->setEnabled(state_.has_results);
+    QAction *copy = copy_results_action_;
+    const auto enable_shortcut = [copy] { copy->setEnabled(true); };
+    connect(menu, &QMenu::aboutToHide, copy, enable_shortcut);
+    connect(menu, &QObject::destroyed, copy, enable_shortcut);
+    return menu;
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent *event) {
     // Everything outside the fields, whose own menus come first: the plot area, the frames,
     // the labels, the buttons and the background.
-    auto *menu = new QMenu(this);
+    QMenu *menu = context_menu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(copy_results_action_);
-    menu->addAction(copy_diagrams_action_);
-    // The shortcut stays live; the entry only shows that there is nothing to copy yet.
-    copy_results_action_->setEnabled(state_.has_results);
-    connect(menu, &QMenu::aboutToHide, this, [this] { copy_results_action_->setEnabled(true); });
     menu->popup(event->globalPos());
     event->accept();
 }

@@ -56,6 +56,7 @@ void Form1::check_the_values(int index) {
 void Form1::Convert_Click(int Index) {
     if (Index < 0 || Index > 3)
         return;
+    const OneChange change(*this, QStringLiteral("Convert"));
     if (!state_.recall_in_progress) {
         for (int i = 1; i <= 10; ++i)
             Option1[static_cast<std::size_t>(i)].setValue(false);
@@ -201,6 +202,7 @@ void Form1::write_results(int Index) {
 }
 
 void Form1::CLEAR_Click() {
+    const OneChange change(*this, QStringLiteral("Clear Screen"));
     for (toolkit::TextBox *field : all_fields())
         field->setText(QStringLiteral("0"));
     Convert_Click(0);

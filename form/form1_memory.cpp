@@ -34,11 +34,13 @@ void Form1::save_in_next_slot() {
     if (previous != 0)
         describe_slot(previous);
     describe_slot(s.jslot);
+    keep_case(saved);
 }
 
 // The slot's texts go back into their fields and are converted again as a recall: the
 // clicked button stays selected and nothing is saved.
 void Form1::recall_slot(int slot) {
+    const OneChange change(*this, QStringLiteral("Recall"));
     const form::SavedCase &saved = state_.saved.at(static_cast<std::size_t>(slot));
     const auto fields = group_fields(saved.group);
     for (std::size_t i = 0; i < fields.size(); ++i)

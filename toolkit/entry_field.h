@@ -21,6 +21,10 @@ public:
 
     std::function<void(EntryField &field, const QString &text)> on_paste;
 
+    // Ctrl+Z undoes the field's own edits; Ctrl+Shift+Z and Ctrl+Y redo them. With nothing
+    // of its own left to undo or redo, the key goes here (redo true for the redo keys).
+    std::function<void(bool redo)> on_undo_beyond;
+
     // Puts text in at the cursor, replacing the selection, as one step that Undo takes back.
     void insert_pasted(const QString &text);
 
@@ -28,6 +32,7 @@ public:
     void paste_text(const QString &text);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -37,5 +37,7 @@ int main(int argc, char **argv) {
             return 2;
         }
     }
+    // As a user closes it: whatever closing keeps is kept.
+    form.close();
     return 0;
 }

@@ -11,10 +11,14 @@
 #include <QClipboard>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
+#include <utility>
 
 namespace tools {
 
@@ -66,6 +70,8 @@ QString ReplaySession::run_line(const QString &line) {
         return resize(words);
     if (command == QLatin1String("theme"))
         return theme(words);
+    if (command == QLatin1String("menu"))
+        return menu(rest);
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);
@@ -235,6 +241,24 @@ QString ReplaySession::theme(const QStringList &words) {
         return QStringLiteral("theme takes dark or light");
     settle();
     return {};
+}
+
+// The window's context menu entry of that name, without its '&', as a click on it: a disabled
+// entry ignores it, and a question it asks is answered Yes.
+QString ReplaySession::menu(const QString &entry) {
+    if (entry.isEmpty())
+        return QStringLiteral("menu needs the name of an entry");
+    const std::unique_ptr<QMenu> menu(form_.context_menu());
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator() || QString(action->text()).remove(QLatin1Char('&')) != entry)
+            continue;
+        const auto asked = std::exchange(form_.ask, [](const QString &) { return true; });
+        action->trigger();
+        form_.ask = asked;
+        settle();
+        return {};
+    }
+    return QStringLiteral("no menu entry named '%1'").arg(entry);
 }
 
 } // namespace tools

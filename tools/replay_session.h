@@ -37,6 +37,7 @@ private:
     QString tooltip(const QStringList &words);
     QString resize(const QStringList &words);
     QString theme(const QStringList &words);
+    QString menu(const QString &entry);
 
     Form1 &form_;
     Writer out_;
