@@ -1,5 +1,9 @@
 // Shared main for tests that need a QApplication.
+#include "test_home.h"
+
 #include <QApplication>
+#include <QSettings>
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +13,13 @@ int main(int argc, char **argv) {
     // Discovery runs without the CTest environment, so pick a safe platform here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    // QSettings reads XDG_CONFIG_HOME once: each new home is told to it as well.
+    testing::UnitTest::GetInstance()->listeners().Append(
+        new test_home::FreshHome([](const std::string &home) {
+            const QString config = QString::fromStdString(home) + QStringLiteral("/CONFIG_HOME");
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+        }));
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
