@@ -27,12 +27,12 @@ void Form1::set_up_keeping() {
     ask = [this](const QString &question) {
         return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
     };
-    keep_action_ = new QAction(QStringLiteral("&Keep Cases Between Runs"), this);
+    keep_action_ = new QAction(QStringLiteral("Keep Cases Between Runs"), this);
     keep_action_->setCheckable(true);
     keep_action_->setChecked(settings()->value(keep_key, true).toBool());
     connect(keep_action_, &QAction::toggled, this,
             [](bool keep) { settings()->setValue(keep_key, keep); });
-    forget_action_ = new QAction(QStringLiteral("&Forget All Cases"), this);
+    forget_action_ = new QAction(QStringLiteral("Forget All Cases"), this);
     connect(forget_action_, &QAction::triggered, this, [this] { forget_all_cases(); });
     restore_memory();
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
@@ -57,6 +59,13 @@ bool finite_op(const toolkit::DrawOp &op) {
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The window keeps cases and settings in HOME: a fresh one, never the user's.
+    static char home[] = "/tmp/fuzz-convert-home-XXXXXX";
+    if (mkdtemp(home) == nullptr)
+        std::abort();
+    for (const char *name :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+        setenv(name, (std::string(home) + '/' + name).c_str(), 1);
     static int argc = 1;
     static char name[] = "fuzz_convert";
     static char *argv[] = {name, nullptr};
@@ -66,6 +75,14 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     // Font fallback warnings for exotic scripts would drown libFuzzer's own output.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     window = new Form1;
+    // The file of kept cases has a target of its own: here a conversion writes nothing.
+    {
+        const std::unique_ptr<QMenu> menu(window->context_menu());
+        for (QAction *action : menu->actions()) {
+            if (action->isCheckable())
+                action->setChecked(false);
+        }
+    }
     window->show();
     // One drawn and painted case first: the fonts and caches that Qt loads once, and
     // never frees, are not taken for leaks of the first input.

@@ -22,6 +22,12 @@ inline std::unique_ptr<Form1> shown_form() {
         return true;
     }();
     (void)styled;
+    // Every window starts with an empty memory, as at a first start: each gets a folder of
+    // its own for the cases it keeps.
+    static int windows = 0;
+    const QString state =
+        QStringLiteral("%1/state-%2").arg(qEnvironmentVariable("HOME")).arg(++windows);
+    qputenv("XDG_STATE_HOME", state.toLocal8Bit());
     auto form = std::make_unique<Form1>();
     form->show();
     form->activateWindow();
