@@ -3,10 +3,9 @@
 // other groups within the display's three significant digits.
 
 #include "form_fields.h"
+#include "tests/support/shown_form.h"
 #include "toolkit/number_text.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 #include <charconv>
 #include <cmath>
 #include <complex>
-#include <memory>
 #include <numbers>
 #include <random>
 
@@ -86,12 +84,7 @@ const QRegularExpression fixed2(QStringLiteral("^-?[0-9]{1,3}\\.[0-9]{2}$"));
 // rounding of three significant digits, measured against the largest phasor.
 TEST(ConvertRoundTrip, written_groups_convert_back_to_the_same_case) {
     Form1 form;
-    // Thousands of conversions: none is written to the file of kept cases.
-    const std::unique_ptr<QMenu> menu(form.context_menu());
-    for (QAction *action : menu->actions()) {
-        if (action->text() == QLatin1String("Keep Cases Between Runs"))
-            action->setChecked(false);
-    }
+    testing_support::keep_no_cases(form);
     std::mt19937 rng(20240611);
     std::uniform_int_distribution<int> group(0, 3);
     std::uniform_int_distribution<int> other(1, 3);

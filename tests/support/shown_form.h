@@ -4,7 +4,9 @@
 #include "form/form1.h"
 #include "toolkit/application.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +36,16 @@ inline std::unique_ptr<Form1> shown_form() {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     (void)QTest::qWaitForWindowActive(form.get(), 1000);
     return form;
+}
+
+// Keep Cases Between Runs turned off, as the menu does: for tests of many thousand
+// conversions, which would otherwise each write the file of kept cases.
+inline void keep_no_cases(Form1 &form) {
+    const std::unique_ptr<QMenu> menu(form.context_menu());
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QLatin1String("Keep Cases Between Runs"))
+            action->setChecked(false);
+    }
 }
 
 // A real click at the centre of a control, through Qt's event system.
