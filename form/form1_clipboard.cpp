@@ -37,38 +37,6 @@ QString dropped_cells(qsizetype rows, qsizetype columns) {
     return parts.join(QStringLiteral(" and ")) + QStringLiteral(" did not fit the group");
 }
 
-QString html_table(const QList<QStringList> &rows) {
-    QString html = QStringLiteral("<table>\n");
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QLatin1String cell = i == 0 ? QLatin1String("th") : QLatin1String("td");
-        html += QLatin1String("<tr>");
-        for (const QString &text : rows[i])
-            html += QStringLiteral("<%1>%2</%1>").arg(cell, text.toHtmlEscaped());
-        html += QLatin1String("</tr>\n");
-    }
-    return html + QLatin1String("</table>\n");
-}
-
-// Comma-separated values as spreadsheets read them: a semicolon between cells where the
-// desktop's decimal separator is a comma, and a cell quoted, its quotes doubled, where it
-// holds the separator, a quote or a line break.
-QString csv_text(const QList<QStringList> &rows) {
-    const QChar separator = toolkit::decimal_separator() == QLatin1String(",") ? u';' : u',';
-    QString text;
-    for (const QStringList &row : rows) {
-        QStringList cells;
-        for (QString cell : row) {
-            if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\n') ||
-                cell.contains(u'\r'))
-                cell =
-                    QLatin1Char('"') + cell.replace(u'"', QLatin1String("\"\"")) + QLatin1Char('"');
-            cells << cell;
-        }
-        text += cells.join(separator) + QLatin1String("\r\n");
-    }
-    return text;
-}
-
 } // namespace
 
 void Form1::set_up_keys_and_clipboard() {
@@ -87,10 +55,10 @@ void Form1::set_up_keys_and_clipboard() {
     // Window shortcuts: they work wherever the focus is, in a field too, whose own keys
     // (Ctrl+C among them) they leave alone.
     copy_results_action_ = new QAction(QStringLiteral("Copy Results"), this);
-    save_results_action_ = new QAction(QStringLiteral("Save Results As\u2026"), this);
-    connect(save_results_action_, &QAction::triggered, this, [this] { ask_and_save_results(); });
     copy_results_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy_results_action_, &QAction::triggered, this, [this] { copy_results(); });
+    save_results_action_ = new QAction(QStringLiteral("Save Results As\u2026"), this);
+    connect(save_results_action_, &QAction::triggered, this, [this] { ask_and_save_results(); });
     copy_diagrams_action_ = new QAction(QStringLiteral("Copy Diagrams"), this);
     copy_diagrams_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(copy_diagrams_action_, &QAction::triggered, this, [this] { copy_diagrams(); });
@@ -148,6 +116,42 @@ void Form1::contextMenuEvent(QContextMenuEvent *event) {
     menu->popup(event->globalPos());
     event->accept();
 }
+
+namespace {
+
+QString html_table(const QList<QStringList> &rows) {
+    QString html = QStringLiteral("<table>\n");
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QLatin1String cell = i == 0 ? QLatin1String("th") : QLatin1String("td");
+        html += QLatin1String("<tr>");
+        for (const QString &text : rows[i])
+            html += QStringLiteral("<%1>%2</%1>").arg(cell, text.toHtmlEscaped());
+        html += QLatin1String("</tr>\n");
+    }
+    return html + QLatin1String("</table>\n");
+}
+
+// Comma-separated values as spreadsheets read them: a semicolon between cells where the
+// desktop's decimal separator is a comma, and a cell quoted, its quotes doubled, where it
+// holds the separator, a quote or a line break.
+QString csv_text(const QList<QStringList> &rows) {
+    const QChar separator = toolkit::decimal_separator() == QLatin1String(",") ? u';' : u',';
+    QString text;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (QString cell : row) {
+            if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u'\n') ||
+                cell.contains(u'\r'))
+                cell =
+                    QLatin1Char('"') + cell.replace(u'"', QLatin1String("\"\"")) + QLatin1Char('"');
+            cells << cell;
+        }
+        text += cells.join(separator) + QLatin1String("\r\n");
+    }
+    return text;
+}
+
+} // namespace
 
 // Every number as the program holds it, in the shortest text that reads back to it, so a
 // spreadsheet gets the full precision: the singles as singles. Angles are in degrees,
