@@ -33,6 +33,9 @@
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
 
+#include <QList>
+#include <QStringList>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -53,6 +56,7 @@ namespace toolkit {
 class GraphicArea;
 class EntryField;
 class Notice;
+class Announcement;
 } // namespace toolkit
 
 class Form1 : public toolkit::FormWindow {
@@ -72,6 +76,8 @@ public:
 
     // A short message over the window for a few seconds, spoken by screen readers.
     void notify(const QString &text);
+    // A message that screen readers speak at once and the window does not show.
+    void announce(const QString &text);
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
 
@@ -82,6 +88,9 @@ public:
     QUndoStack &undo_stack() { return *undo_stack_; }
     // Puts the window where it was closed last, and at that size, on a screen that exists.
     void restore_geometry();
+    // The results table as comma-separated values into the file at path, written whole; a
+    // failure, or no results to save, is told in the notice.
+    void save_results(const QString &path);
 
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
@@ -152,6 +161,10 @@ private:
     // showed some.
     void copy_results();
     void copy_diagrams();
+    // The one table of results that Copy Results and Save Results As write: a header row,
+    // the six phasors, the two ratios and, for a set that turns A-C-B, the phase order.
+    QList<QStringList> results_table() const;
+    void ask_and_save_results();
 
     // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();
@@ -161,6 +174,9 @@ private:
     // The picture after a drawing: its scale and phasors, or why nothing is drawn.
     void describe_drawing(float scale);
     void describe_slot(int slot);
+    // The outcome of the Convert command, spoken as it happens: the group converted, or the
+    // field that stopped it and why.
+    void announce_outcome(int Index);
     void set_up_keys_and_clipboard();
     // Text pasted into field k of all_fields(): one value goes in at the cursor, a block
     // of cells fills the field's group.
@@ -191,6 +207,8 @@ private:
     // Over the plot area: what screen readers and tooltips tell of the diagrams.
     toolkit::GraphicArea *plot_area_ = nullptr;
     toolkit::Notice *notice_ = nullptr;
+    toolkit::Announcement *announcement_ = nullptr;
+    QString latest_notice_; // since the last take_notice()
     QAction *copy_results_action_ = nullptr;
     QAction *copy_diagrams_action_ = nullptr;
 
@@ -205,4 +223,5 @@ private:
     QAction *keep_action_ = nullptr;
     QAction *forget_action_ = nullptr;
     bool told_not_kept_ = false;
+    QAction *save_results_action_ = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "form/form1.h"
 
 #include "form/form1_descriptions.h"
+
+#include "calc/phasor.h"
 #include "toolkit/accessible.h"
 #include "toolkit/form_window.h"
 #include "toolkit/notice.h"
@@ -11,11 +13,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
+namespace {
+
+const char *const groups[] = {"ABC polar", "ABC rectangular", "012 polar", "012 rectangular"};
+
+} // namespace
+
 void Form1::describe_for_screen_readers() {
     // Screen readers read these; sighted users never see them. The controls' spoken names
     // come from the window definition.
     toolkit::install_accessible_roles();
-    const char *groups[] = {"ABC polar", "ABC rectangular", "012 polar", "012 rectangular"};
     for (std::size_t i = 0; i < Convert.size(); ++i) {
         Convert[i]->setAccessibleDescription(
             QStringLiteral("Converts the %1 entries into the three other forms and draws them")
@@ -52,10 +61,36 @@ void Form1::notify(const QString &text) {
     if (notice_ == nullptr)
         notice_ = new toolkit::Notice(this);
     notice_->show_text(text);
+    latest_notice_ = text;
+}
+
+void Form1::announce(const QString &text) {
+    if (announcement_ == nullptr)
+        announcement_ = new toolkit::Announcement(this);
+    announcement_->announce(text);
+    latest_notice_ = text;
 }
 
 QString Form1::take_notice() {
-    return notice_ == nullptr ? QString() : notice_->take_shown();
+    return std::exchange(latest_notice_, QString());
+}
+
+// The window shows the outcome in its fields; a screen reader, whose focus stays in the
+// field or on the button, hears it as an alert.
+void Form1::announce_outcome(int Index) {
+    if (!state_.errors_found) {
+        announce(QStringLiteral("Converted the %1 entries.")
+                     .arg(QLatin1String(groups[static_cast<std::size_t>(Index)])));
+        return;
+    }
+    for (toolkit::TextBox *field : group_fields(Index)) {
+        const QString reason = field->widget()->toolTip();
+        if (!reason.isEmpty()) {
+            announce(QStringLiteral("Not converted. %1: %2.")
+                         .arg(field->widget()->accessibleName(), reason));
+            return;
+        }
+    }
 }
 
 void Form1::explain_mark(toolkit::TextBox &field, const QString &reason) {
@@ -71,16 +106,20 @@ void Form1::describe_drawing(float scale) {
     } else if (scale <= 1e-6F) {
         picture = QStringLiteral("Nothing is drawn: no phase is longer than 1E-06.");
     } else {
-        using form::drawn_phasor;
+        // Each phasor as the window shows it: its held magnitude and angle, so that a zero
+        // phasor's angle or a residue's reads as in its fields.
+        const auto phasor = [&](double mag, auto ang) {
+            return form::phasor_in_words(mag, calc::to_degrees(ang, s.pi180));
+        };
         picture =
             QStringLiteral("Four phasor diagrams at one scale: the outer circle stands for %1. "
                            "Phases: A %2, B %3, C %4. Positive sequence %5, with B and C a third "
                            "of a turn behind and ahead. Negative sequence %6, with B and C a "
                            "third of a turn ahead and behind. Zero sequence %7.")
-                .arg(toolkit::format_significant(scale, 3), drawn_phasor(s.va_real, s.va_imag),
-                     drawn_phasor(s.vb_real, s.vb_imag), drawn_phasor(s.vc_real, s.vc_imag),
-                     drawn_phasor(s.v1_real, s.v1_imag), drawn_phasor(s.v2_real, s.v2_imag),
-                     drawn_phasor(s.v0_real, s.v0_imag));
+                .arg(toolkit::format_significant(scale, 3), phasor(s.va_mag, s.va_ang),
+                     phasor(s.vb_mag, s.vb_ang), phasor(s.vc_mag, s.vc_ang),
+                     phasor(s.v1_mag, s.v1_ang), phasor(s.v2_mag, s.v2_ang),
+                     phasor(s.v0_mag, s.v0_ang));
     }
     const QString unbalance = state_.has_results ? form::unbalance_summary(s) : QString();
     if (!unbalance.isEmpty())

@@ -87,6 +87,7 @@ void Form1::Convert_Click(int Index) {
         phasors_.vc_mag = 0.0;
     }
     plot_phasors();
+    announce_outcome(Index);
 }
 
 // The values the check accepted become the group's variables: magnitudes and rectangular

@@ -5,28 +5,28 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 namespace form {
 
 namespace {
 
 const QChar minus(0x2212);
 
-// A number as a reader should see it: the typed text without its blanks, with a true
-// minus sign.
-QString readable(QString text) {
-    text = text.trimmed();
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, minus);
-    return text;
-}
-
 QString degrees(const QString &text) {
     return text + QChar(0x00B0);
 }
 
 } // namespace
+
+QString readable(QString text) {
+    // Longer than any number typed by hand; a pasted megabyte stays out of the way.
+    constexpr qsizetype longest = 40;
+    text = text.trimmed();
+    if (text.size() > longest)
+        text = text.left(longest - 1) + QChar(0x2026);
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, minus);
+    return text;
+}
 
 QString case_summary(const SavedCase &saved) {
     const bool phases = saved.group < 2;
@@ -59,14 +59,15 @@ QString unbalance_summary(const calc::PhasorState &state) {
     if (u->turns_acb)
         text += QStringLiteral(" The set turns A-C-B: its phases rotate the other way, or two "
                                "of them are swapped.");
+    else if (u->equal_sequences)
+        text += QStringLiteral(" |V2| and |V1| are equal within the precision held: the phase "
+                               "order cannot be told from them.");
     return text;
 }
 
-QString drawn_phasor(double re, double im) {
-    const double length = std::hypot(re, im);
-    const double angle = length == 0 ? 0.0 : std::atan2(im, re) * 180 / calc::pi;
-    return readable(toolkit::format_significant(length, 3)) + QStringLiteral(" at ") +
-           degrees(readable(toolkit::format_fixed(angle, 1)));
+QString phasor_in_words(double magnitude, double degrees_shown) {
+    return readable(toolkit::format_significant(magnitude, 3)) + QStringLiteral(" at ") +
+           degrees(readable(toolkit::format_fixed(degrees_shown, 1)));
 }
 
 } // namespace form

@@ -14,10 +14,15 @@ namespace form {
 QString case_summary(const SavedCase &saved);
 
 // The unbalance of the sequence components: "|V2|/|V1| 15.9 %, |V0|/|V1| 7.8 %", with a
-// second sentence when the set turns A-C-B, or why there is no ratio.
+// second sentence when the set turns A-C-B or when |V2| and |V1| are equal within the
+// precision held, or why there is no ratio.
 QString unbalance_summary(const calc::PhasorState &state);
 
-// A phasor given by its rectangular parts as it is drawn: "1 at −120°".
-QString drawn_phasor(double re, double im);
+// A phasor by the magnitude and the angle in degrees that the window shows: "1 at −120°".
+QString phasor_in_words(double magnitude, double degrees);
+
+// A typed text as a reader should see it: without its blanks, with a true minus sign, and
+// cut with "…" beyond a readable length.
+QString readable(QString text);
 
 } // namespace form

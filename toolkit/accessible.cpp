@@ -15,6 +15,8 @@ QAccessibleInterface *accessible_role(const QString &, QObject *object) {
         return new QAccessibleWidget(area, QAccessible::Graphic);
     if (auto *notice = dynamic_cast<Notice *>(object))
         return new QAccessibleWidget(notice, QAccessible::AlertMessage);
+    if (auto *announcement = dynamic_cast<Announcement *>(object))
+        return new QAccessibleWidget(announcement, QAccessible::AlertMessage);
     if (auto *form = dynamic_cast<FormWindow *>(object); form != nullptr && form->isWindow())
         return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;

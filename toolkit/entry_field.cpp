@@ -1,5 +1,7 @@
 #include "toolkit/entry_field.h"
 
+#include "toolkit/number_text.h"
+
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -9,6 +11,7 @@
 #include <QMouseEvent>
 
 #include <limits>
+#include <optional>
 
 namespace toolkit {
 
@@ -112,6 +115,28 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+// A number is one word here: "-0.1" or "1.5E-03" is selected whole, up to the blanks around
+// it, where Qt's word boundaries would stop at the sign, the point or the exponent's sign.
+void EntryField::mouseDoubleClickEvent(QMouseEvent *event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    const QString shown = text();
+    const auto blank = [&](int i) { return shown[i].isSpace(); };
+    // The position between two characters: the word is the one on either side of it.
+    int at = cursorPositionAt(event->position().toPoint());
+    if ((at >= shown.size() || blank(at)) && at > 0)
+        --at;
+    if (event->button() != Qt::LeftButton || echoMode() != Normal || at >= shown.size() ||
+        blank(at))
+        return;
+    int start = at;
+    while (start > 0 && !blank(start - 1))
+        --start;
+    int end = at;
+    while (end < shown.size() && !blank(end))
+        ++end;
+    setSelection(start, end - start);
+}
+
 void EntryField::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
     // The standard Paste entry is the action wired to QLineEdit::paste, by its name in Qt 6.4
@@ -152,7 +177,53 @@ QList<QStringList> pasted_cells(const QString &text) {
     return cells;
 }
 
+namespace {
+
+bool is_digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The core of a cleaned cell (its blanks around it left out) without its group separators if
+// it is a grouped number, or nothing if it is not one.
+std::optional<QString> ungrouped(QStringView core, QStringView decimal, QStringView group) {
+    if (group.isEmpty() || group == decimal || !core.contains(group))
+        return std::nullopt;
+    qsizetype pos = 0;
+    if (pos < core.size() && (core[pos] == u'+' || core[pos] == u'-'))
+        ++pos;
+    const qsizetype first_digit = pos;
+    while (pos < core.size() && is_digit(core[pos]))
+        ++pos;
+    if (pos == first_digit || pos - first_digit > 3)
+        return std::nullopt;
+    QString out = core.left(pos).toString();
+    qsizetype groups = 0;
+    while (core.sliced(pos).startsWith(group)) {
+        const qsizetype start = pos + group.size();
+        qsizetype end = start;
+        while (end < core.size() && is_digit(core[end]))
+            ++end;
+        if (end - start != 3)
+            return std::nullopt;
+        out += core.sliced(start, 3);
+        pos = end;
+        ++groups;
+    }
+    const QStringView rest = core.sliced(pos);
+    if (groups == 0 || rest.contains(group) ||
+        !(rest.isEmpty() || rest.startsWith(decimal) || rest.startsWith(u'E') ||
+          rest.startsWith(u'e')))
+        return std::nullopt;
+    return out + rest.toString();
+}
+
+} // namespace
+
 QString cleaned_cell(QStringView cell) {
+    return cleaned_cell(cell, decimal_separator(), group_separator());
+}
+
+QString cleaned_cell(QStringView cell, QStringView decimal, QStringView group) {
     const auto padding = [](QChar c) { return c == u'\u00A0' || c == u'\u2009' || c == u'\u202F'; };
     const auto blank = [&](QChar c) { return c == u' ' || c == u'\t' || padding(c); };
 
@@ -173,10 +244,15 @@ QString cleaned_cell(QStringView cell) {
 
     QString out;
     out.reserve(kept.size());
-    for (qsizetype i = 0; i < kept.size(); ++i) {
-        if ((i < first || i >= last) && padding(kept[i]))
-            continue;
-        out.append(kept[i]);
+    for (qsizetype i = 0; i < first; ++i) {
+        if (!padding(kept[i]))
+            out.append(kept[i]);
+    }
+    const QStringView core = QStringView(kept).sliced(first, last - first);
+    out += ungrouped(core, decimal, group).value_or(core.toString());
+    for (qsizetype i = last; i < kept.size(); ++i) {
+        if (!padding(kept[i]))
+            out.append(kept[i]);
     }
     return out;
 }

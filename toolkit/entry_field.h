@@ -35,6 +35,7 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -50,7 +51,11 @@ QList<QStringList> pasted_cells(const QString &text);
 // A pasted cell without what documents and web pages put into numbers and a check would
 // refuse unseen: the minus sign U+2212 becomes '-', no-break and thin spaces (U+00A0, U+2009,
 // U+202F) at either end are dropped, and so are the direction marks U+200E and U+200F
-// anywhere. Nothing else changes.
+// anywhere. A cell that is a grouped number, an optional sign, one to three digits and then
+// groups of three digits, each after the group separator, up to the decimal separator, the
+// exponent or the end, loses its group separators ("6,350.9" or, in German, "6.350,9").
+// Nothing else changes. The separators are the user's, or given.
 QString cleaned_cell(QStringView cell);
+QString cleaned_cell(QStringView cell, QStringView decimal, QStringView group);
 
 } // namespace toolkit

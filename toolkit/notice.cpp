@@ -59,4 +59,25 @@ void Notice::place() {
                 height);
 }
 
+Announcement::Announcement(QWidget *window)
+    : QWidget(window)
+    , timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("announcement"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    // A pixel in the corner that paints nothing: an alert needs an object on the screen.
+    setGeometry(0, 0, 1, 1);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &QWidget::hide);
+    hide();
+}
+
+void Announcement::announce(const QString &text) {
+    setAccessibleName(text);
+    // Hidden first, so that screen readers hear each one appear, the same text again too.
+    hide();
+    show();
+    timer_->start(5000);
+}
+
 } // namespace toolkit

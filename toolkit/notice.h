@@ -30,4 +30,16 @@ private:
     QString shown_;
 };
 
+// A message for screen readers alone, spoken at once as an alert: the window shows nothing
+// of it, and it takes neither clicks nor the focus.
+class Announcement : public QWidget {
+public:
+    explicit Announcement(QWidget *window);
+
+    void announce(const QString &text);
+
+private:
+    QTimer *timer_;
+};
+
 } // namespace toolkit

@@ -179,6 +179,10 @@ QString decimal_separator() {
     return QLocale::system().decimalPoint();
 }
 
+QString group_separator() {
+    return QLocale::system().groupSeparator();
+}
+
 std::optional<EntryNumber> parse_number(QStringView text, QStringView separator) {
     const auto scanned = scan(text, separator);
     if (!scanned)

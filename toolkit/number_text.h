@@ -30,8 +30,11 @@
 
 namespace toolkit {
 
-// The decimal separator of the user's number settings (QLocale::system()).
+// The decimal and the digit-group separator of the user's number settings
+// (QLocale::system()). Entries never hold a group separator; only pasted cells are cleaned of
+// it.
 QString decimal_separator();
+QString group_separator();
 
 // A number as its text denotes it, correctly rounded once to each precision: `single` is
 // read from the text itself, never through the double, so no value is rounded twice.

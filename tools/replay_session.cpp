@@ -4,6 +4,7 @@
 #include "tools/replay_json.h"
 #include "toolkit/palette.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QJsonDocument>
@@ -66,6 +67,10 @@ QString ReplaySession::run_line(const QString &line) {
         return grab(rest);
     if (command == QLatin1String("tooltip"))
         return tooltip(words);
+    if (command == QLatin1String("accessible"))
+        return accessible(words);
+    if (command == QLatin1String("export-results"))
+        return export_results(rest);
     if (command == QLatin1String("resize"))
         return resize(words);
     if (command == QLatin1String("theme"))
@@ -196,7 +201,7 @@ QString ReplaySession::grab(const QString &path) {
 }
 
 // A field, a frame, a memory button or the plot area, by the names the window gives them.
-QString ReplaySession::tooltip(const QStringList &words) {
+const QWidget *ReplaySession::described_widget(const QStringList &words) const {
     const QWidget *target = nullptr;
     int index = 0;
     if (words.size() == 1 && words[0] == QLatin1String("plot")) {
@@ -210,12 +215,45 @@ QString ReplaySession::tooltip(const QStringList &words) {
             qobject_cast<const QGroupBox *>(widget) != nullptr)
             target = widget;
     }
+    return target;
+}
+
+QString ReplaySession::tooltip(const QStringList &words) {
+    const QWidget *target = described_widget(words);
     if (target == nullptr)
         return QStringLiteral("tooltip takes a field, a frame, Option1 1-10 or plot");
     settle();
     out_(
         QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("tooltip"), target->toolTip()}})
                               .toJson(QJsonDocument::Compact)));
+    return {};
+}
+
+// What a screen reader gets: the name and description of the widget's accessible interface.
+QString ReplaySession::accessible(const QStringList &words) {
+    const QWidget *target = described_widget(words);
+    if (target == nullptr)
+        return QStringLiteral("accessible takes a field, a frame, Option1 1-10 or plot");
+    settle();
+    QAccessibleInterface *iface =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget *>(target));
+    const auto text = [&](QAccessible::Text kind) {
+        return iface == nullptr ? QString() : iface->text(kind);
+    };
+    out_(QString::fromUtf8(
+        QJsonDocument(QJsonObject{{QStringLiteral("name"), text(QAccessible::Name)},
+                                  {QStringLiteral("description"), text(QAccessible::Description)}})
+            .toJson(QJsonDocument::Compact)));
+    return {};
+}
+
+// The results table into a file, as Save Results As writes it; a failure shows in the
+// next dump's notice.
+QString ReplaySession::export_results(const QString &path) {
+    if (path.isEmpty())
+        return QStringLiteral("export-results needs a file name");
+    form_.save_results(path);
+    settle();
     return {};
 }
 

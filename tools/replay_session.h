@@ -5,6 +5,7 @@
 #include <functional>
 
 class Form1;
+class QWidget;
 namespace toolkit {
 class TextBox;
 }
@@ -34,7 +35,11 @@ private:
     QString clipboard(const QStringList &words);
     QString clipboard_set(const QString &text);
     QString grab(const QString &path);
+    // The widget that tooltip and accessible name: a field, a frame, Option1 1-10 or plot.
+    const QWidget *described_widget(const QStringList &words) const;
     QString tooltip(const QStringList &words);
+    QString accessible(const QStringList &words);
+    QString export_results(const QString &path);
     QString resize(const QStringList &words);
     QString theme(const QStringList &words);
     QString menu(const QString &entry);

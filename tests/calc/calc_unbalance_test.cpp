@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace {
 
 // The phases in polar form, angles in degrees, through the program's own transform.
@@ -13,6 +15,16 @@ calc::PhasorState phases(double ma, double aa, double mb, double ab, double mc, 
     s.va_mag = ma, s.vb_mag = mb, s.vc_mag = mc;
     s.va_ang = aa * double(s.pi180), s.vb_ang = ab * double(s.pi180);
     s.vc_ang = calc::to_single(ac * double(s.pi180));
+    calc::abc_to_seq(s);
+    return s;
+}
+
+// The phases in rectangular form as the window reads them (imag_c a single).
+calc::PhasorState rectangular(double rb, double ib, double rc, float ic) {
+    calc::PhasorState s;
+    calc::set_angle_constants(s);
+    calc::rect_to_polar(rb, ib, s.vb_mag, s.vb_ang);
+    calc::rect_to_polar(rc, ic, s.vc_mag, s.vc_ang);
     calc::abc_to_seq(s);
     return s;
 }
@@ -53,6 +65,21 @@ TEST(calc_unbalance, no_ratio_without_a_positive_sequence) {
     ASSERT_TRUE(u);
     EXPECT_EQ(u->negative_percent, 50.0);
     EXPECT_EQ(u->zero_percent, 50.0);
+}
+
+// The B-C fault (IB = -IC, so |V2| = |V1|) in four typings gives no verdict from rounding
+// noise; C a hundredth of a degree off, or B and C swapped, does.
+TEST(calc_unbalance, rounding_noise_gives_no_phase_order) {
+    const calc::PhasorState sets[] = {
+        rectangular(-0.5, -4.33, 0.5, 4.33F), phases(0, 0, 1, -30, 1, 150),
+        phases(0, 0, 2, -100, 2, 80),         phases(0, 0, 4.33, -90, 4.33, 90),
+        phases(0, 0, 1, -30, 1, 149.99),      phases(1, 0, 1, 120, 1, -120)};
+    for (std::size_t i = 0; i < std::size(sets); ++i) {
+        const auto u = calc::unbalance(sets[i]);
+        ASSERT_TRUE(u);
+        EXPECT_EQ(u->turns_acb, i >= 4) << i;
+        EXPECT_EQ(u->equal_sequences, i < 4) << i;
+    }
 }
 
 } // namespace

@@ -12,6 +12,9 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QSvgRenderer>
@@ -50,6 +53,7 @@ struct PasteCase {
     const char *field;
     const char16_t *text;
     std::map<std::string, std::string> changed; // every other field keeps its text
+    const char *notice = "";                    // what did not fit
 };
 
 void PrintTo(const PasteCase &c, std::ostream *out) {
@@ -60,8 +64,9 @@ class Paste : public testing::TestWithParam<PasteCase> {};
 
 // State: a fresh window, the start-up texts in all 24 fields.
 // Action: the clipboard's text pasted with Ctrl+V into one field.
-// Expected: the fields the block reaches show its cells, cleaned; every other field keeps
-// its text, and nothing is converted or saved.
+// Expected: the fields the block reaches show its cells, cleaned, where the cell is not
+// empty; every other field keeps its text; the notice says what did not fit; nothing is
+// converted or saved.
 TEST_P(Paste, fills_the_group_from_the_field) {
     const PasteCase &c = GetParam();
     const auto form = shown_form();
@@ -70,6 +75,7 @@ TEST_P(Paste, fills_the_group_from_the_field) {
         expected[name] = text;
     paste_at_end(*form, c.field, QString::fromUtf16(c.text));
     EXPECT_EQ(texts(*form), expected);
+    EXPECT_EQ(form->take_notice(), QString::fromUtf8(c.notice));
     EXPECT_EQ(form->state().jslot, 0);
     EXPECT_FALSE(form->state().has_results);
 }
@@ -84,9 +90,25 @@ const PasteCase paste_cases[] = {
       {"ang_a", "-30"},
       {"ang_b", "40"},
       {"ang_c", "50"}}},
-    {"row_of_two_into_the_middle_right_field_is_clipped", "imag_b", u"5\t6", {{"imag_b", "5"}}},
+    {"row_of_two_into_the_middle_right_field_is_clipped",
+     "imag_b",
+     u"5\t6",
+     {{"imag_b", "5"}},
+     "1 column did not fit the group"},
     {"single_value_goes_in_at_the_cursor", "mag_b", u"5", {{"mag_b", "1.05"}}},
+    {"single_value_is_cleaned_of_marks_and_groups",
+     "mag_b",
+     u"\u200E6,350.9",
+     {{"mag_b", "1.06350.9"}}},
     {"trailing_line_break_ends_the_row", "ang_a", u"7\r\n", {{"ang_a", "0.07"}}},
+    {"lines_ending_in_cr_alone",
+     "real_a",
+     u"2\t-30\r3\t40\r",
+     {{"real_a", "2"}, {"real_b", "3"}, {"imag_a", "-30"}, {"imag_b", "40"}}},
+    {"empty_cells_leave_their_fields_alone",
+     "mag_a",
+     u"5\t\n\t7",
+     {{"mag_a", "5"}, {"ang_b", "7"}}},
     {"document_minus_spaces_and_marks_are_cleaned",
      "mag_0",
      u"\u00A0\u22122.5\u202F\t\u200E\u2212120\u00A0\n\u20093\u2009\t1\u200F0\n1\u00A0000\t7",
@@ -104,7 +126,8 @@ const PasteCase paste_cases[] = {
       {"real_2", "7"},
       {"imag_0", "2"},
       {"imag_1", "5"},
-      {"imag_2", "8"}}},
+      {"imag_2", "8"}},
+     "1 row and 1 column did not fit the group"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Form, Paste, testing::ValuesIn(paste_cases),
@@ -146,16 +169,21 @@ QList<QStringList> copied_table() {
     return rows;
 }
 
-// State: a converted case whose phases turn A-C-B; the focus in a field.
-// Action: Ctrl+Shift+C.
-// Expected: a header, the six phasors with every cell reading back to the number the window
-// holds (singles as singles), the two ratios and the phase order; the same table as HTML;
-// the field's text untouched.
-TEST(CopyResults, table_reads_back_to_the_held_numbers) {
+// A text typed or copied with the desktop's decimal separator.
+QString local(const char *text) {
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), toolkit::decimal_separator());
+}
+
+// State: a converted case whose phases turn A-C-B, then the B-C fault typed as ABC
+// rectangular with a zero phase A. Action: Ctrl+Shift+C, and the table saved.
+// Expected: the entered cells as typed, every other cell reading back to the number held
+// (singles as singles), the ratios and phase order, the same table as HTML and CSV; the
+// fault has no phase order, and A's angle reads as in the window and the description.
+void check_copy_results() {
     const auto form = shown_form();
-    const QString typed[] = {"2", "3", "1", "-30", "40", "120.5"};
+    const char *typed[] = {"2", "3", "1", "-30", "114.63", "120.5"};
     for (int i = 0; i < 6; ++i)
-        type_into(*form, form_test::field_names[static_cast<std::size_t>(i)], typed[i]);
+        type_into(*form, form_test::field_names[static_cast<std::size_t>(i)], local(typed[i]));
     click(form->Convert[0]);
     const calc::PhasorState &s = form->phasors();
     const auto unbalance = calc::unbalance(s);
@@ -163,44 +191,51 @@ TEST(CopyResults, table_reads_back_to_the_held_numbers) {
 
     field(*form, "ang_b")->setFocus();
     QTest::keyClick(field(*form, "ang_b"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(field(*form, "ang_b")->text(), QStringLiteral("40"));
+    EXPECT_EQ(field(*form, "ang_b")->text(), local("114.63"));
     const QList<QStringList> rows = copied_table();
     ASSERT_EQ(rows.size(), 10);
     EXPECT_EQ(rows[0], (QStringList{"Phasor", "Magnitude", "Angle (degrees)", "Real part",
                                     "Imaginary part"}));
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(rows[r + 1][1], local(typed[r]));
+        EXPECT_EQ(rows[r + 1][2], local(typed[r + 3]));
+    }
 
-    // The held numbers, row by row; a single must come back as that single, in at most the
-    // nine significant digits any float needs.
+    // The held numbers, from the real part on for the typed phases; a single must come back
+    // as that single, in at most the nine significant digits any float needs.
     using Held = std::variant<double, float>;
     const double pi180 = s.pi180;
     const std::vector<std::vector<Held>> held{
-        {s.va_mag, s.va_ang / pi180, s.va_real, s.va_imag},
-        {s.vb_mag, s.vb_ang / pi180, s.vb_real, s.vb_imag},
-        {s.vc_mag, s.vc_ang / s.pi180, s.vc_real, s.vc_imag},
+        {s.va_real, s.va_imag},
+        {s.vb_real, s.vb_imag},
+        {s.vc_real, s.vc_imag},
         {s.v0_mag, s.v0_ang / pi180, s.v0_real, s.v0_imag},
         {s.v1_mag, s.v1_ang / pi180, s.v1_real, s.v1_imag},
         {s.v2_mag, s.v2_ang / s.pi180, s.v2_real, s.v2_imag},
         {unbalance->negative_percent},
         {unbalance->zero_percent},
     };
-    const QStringList labels{"A", "B", "C", "0", "1", "2", "|V2|/|V1| (%)", "|V0|/|V1| (%)"};
+    const QStringList labels{"A", "B", "C", "V0", "V1", "V2", "|V2|/|V1| (%)", "|V0|/|V1| (%)"};
     for (qsizetype i = 0; i < labels.size(); ++i) {
         const QStringList &cells = rows[i + 1];
+        const auto &numbers = held[std::size_t(i)];
         SCOPED_TRACE(labels[i].toStdString());
-        ASSERT_EQ(cells.size(), qsizetype(held[std::size_t(i)].size()) + 1);
+        const qsizetype first = i < 3 ? 3 : 1;
+        ASSERT_EQ(cells.size(), qsizetype(numbers.size()) + first);
         EXPECT_EQ(cells[0], labels[i]);
-        for (std::size_t j = 0; j < held[std::size_t(i)].size(); ++j) {
-            const QString &cell = cells[qsizetype(j) + 1];
+        for (std::size_t j = 0; j < numbers.size(); ++j) {
+            const QString &cell = cells[qsizetype(j) + first];
             const auto number = toolkit::parse_number(cell);
             ASSERT_TRUE(number) << cell.toStdString();
-            if (const float *single = std::get_if<float>(&held[std::size_t(i)][j])) {
+            if (const float *single = std::get_if<float>(&numbers[j])) {
                 EXPECT_EQ(number->single, *single) << cell.toStdString();
-                QString digits = cell.section(u'E', 0, 0).remove(u'-').remove(u'.');
+                QString digits =
+                    cell.section(u'E', 0, 0).remove(u'-').remove(toolkit::decimal_separator());
                 while (digits.startsWith(u'0'))
                     digits.remove(0, 1);
                 EXPECT_LE(digits.size(), 9) << cell.toStdString();
             } else {
-                EXPECT_EQ(number->value, std::get<double>(held[std::size_t(i)][j]));
+                EXPECT_EQ(number->value, std::get<double>(numbers[j]));
             }
         }
     }
@@ -210,6 +245,36 @@ TEST(CopyResults, table_reads_back_to_the_held_numbers) {
     EXPECT_TRUE(data->hasHtml());
     EXPECT_EQ(data->html().count(QLatin1String("<tr>")), rows.size());
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>") + rows[4][2] + "</td>"));
+
+    const QTemporaryDir folder;
+    form->save_results(folder.filePath("r.csv"));
+    QFile saved(folder.filePath("r.csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString separator = toolkit::decimal_separator() == "," ? ";" : ",";
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()),
+              clipboard().text().replace('\t', separator).replace("\n", "\r\n"));
+
+    const char *fault[] = {"0", "-0.5", "0.5", "0", "-4.33", "4.33"};
+    for (std::size_t i = 0; i < 6; ++i)
+        type_into(*form, form_test::field_names[i + 6], local(fault[i]));
+    click(form->Convert[1]);
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QList<QStringList> again = copied_table();
+    ASSERT_EQ(again.size(), 9);
+    EXPECT_EQ(again[2][3], local("-0.5"));
+    EXPECT_EQ(again[1][2], field(*form, "ang_a")->text());
+    EXPECT_TRUE(form->plot_area()->accessibleDescription().contains(QStringLiteral("A 0 at ") +
+                                                                    local("90.0") + QChar(0x00B0)));
+}
+
+TEST(CopyResults, table_of_the_typed_and_held_numbers) {
+    check_copy_results();
+}
+
+TEST(FormGermanNumbers, copy_results_uses_the_decimal_comma) {
+    if (QLocale::system().language() != QLocale::German)
+        GTEST_SKIP() << "the system locale is not German";
+    check_copy_results();
 }
 
 // State: a fresh window; then one whose check failed; then one cleared to zero.
@@ -296,8 +361,9 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
         QMenu *menu = menu_at(target, at);
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(entries(menu), (QStringList{"Undo (disabled)", "Redo (disabled)", "",
-                                              "Copy Results (disabled)", "Copy Diagrams", "",
-                                              "Keep Cases Between Runs", "Forget All Cases"}));
+                                              "Copy Results (disabled)",
+                                              "Save Results As\u2026 (disabled)", "Copy Diagrams",
+                                              "", "Keep Cases Between Runs", "Forget All Cases"}));
         menu->close();
     }
     click(form->Convert[0]);
@@ -310,7 +376,8 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
     EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
     QMenu *menu = menu_at(form.get(), QPoint(300, 300));
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(entries(menu).mid(3, 2), (QStringList{"Copy Results", "Copy Diagrams"}));
+    ASSERT_EQ(entries(menu).mid(3, 3),
+              (QStringList{"Copy Results", "Save Results As\u2026", "Copy Diagrams"}));
     clipboard().clear();
     menu->actions().at(3)->trigger();
     menu->close();

@@ -215,6 +215,8 @@ const BadLine bad_lines[] = {
     {"grab_into_missing_folder", "grab /nonexistent/folder/x.png"},
     {"tooltip_of_a_label", "tooltip Label2"},
     {"tooltip_of_slot_eleven", "tooltip Option1 11"},
+    {"accessible_of_a_label", "accessible Label2"},
+    {"export_results_without_file", "export-results"},
     {"resize_without_height", "resize 1666"},
     {"resize_not_a_number", "resize wide 922"},
     {"unknown_theme", "theme blue"},
@@ -242,6 +244,29 @@ TEST(Replay, tooltip_tells_the_case_and_its_unbalance) {
         << tooltip(1).toStdString();
     EXPECT_EQ(tooltip(2), tooltip(1));
     EXPECT_EQ(tooltip(3), QString());
+}
+
+// Script: Return in mag_b holding "xyz", then holding a long good entry; the memory
+// button's accessible texts; the results exported into a missing folder. Expected: each
+// outcome in the notice as it happens, the focus left in mag_b; the case cut with "…".
+TEST(Replay, outcomes_spoken_accessible_texts_and_export) {
+    const Session run =
+        replay("set mag_b xyz\nfocus mag_b\nkey Return\ndump\nset mag_b 0." + QByteArray(100, '1') +
+               "\nkey Return\ndump\naccessible Option1 1\n"
+               "export-results /nonexistent/results.csv\ndump\n");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    ASSERT_EQ(run.lines.size(), 4);
+    const auto value = [&](qsizetype i, const char *key) {
+        return json_object(run.lines[i])[QLatin1String(key)].toString();
+    };
+    EXPECT_EQ(value(0, "notice"), "Not converted. Phase B magnitude: Not a number.");
+    EXPECT_EQ(value(1, "notice"), "Converted the ABC polar entries.");
+    EXPECT_EQ(value(1, "focus"), "mag_b");
+    EXPECT_EQ(value(2, "name"), "Memory slot 1");
+    EXPECT_EQ(value(2, "description"),
+              "A 1.0 at 0.0\u00b0, B 0." + QString(37, u'1') +
+                  "\u2026 at \u2212120.0\u00b0, C 1.0 at 120.0\u00b0; the newest case");
+    EXPECT_TRUE(value(3, "notice").startsWith("Could not write /nonexistent/results.csv"));
 }
 
 // Script: a block of cells onto the clipboard, pasted into mag_a, Return, Copy Results, then
