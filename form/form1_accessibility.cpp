@@ -68,7 +68,6 @@ void Form1::announce(const QString &text) {
     if (announcement_ == nullptr)
         announcement_ = new toolkit::Announcement(this);
     announcement_->announce(text);
-    latest_notice_ = text;
 }
 
 QString Form1::take_notice() {

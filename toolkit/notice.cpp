@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <utility>
 
 namespace toolkit {
 
@@ -29,7 +28,6 @@ Notice::Notice(QWidget *window)
 }
 
 void Notice::show_text(const QString &text, int milliseconds) {
-    shown_ = text;
     setText(text);
     setAccessibleName(text);
     place();
@@ -38,10 +36,6 @@ void Notice::show_text(const QString &text, int milliseconds) {
     show();
     raise();
     timer_->start(milliseconds);
-}
-
-QString Notice::take_shown() {
-    return std::exchange(shown_, QString());
 }
 
 bool Notice::eventFilter(QObject *watched, QEvent *event) {

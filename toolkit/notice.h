@@ -17,9 +17,6 @@ public:
     // Shows text for `milliseconds`, replacing a notice still shown.
     void show_text(const QString &text, int milliseconds = 5000);
 
-    // The text of the latest notice shown since the previous call, or an empty text.
-    QString take_shown();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -27,7 +24,6 @@ private:
     void place();
 
     QTimer *timer_;
-    QString shown_;
 };
 
 // A message for screen readers alone, spoken at once as an alert: the window shows nothing

@@ -138,3 +138,24 @@ TEST(AccessibleDescriptions, memory_slots_name_their_cases) {
 }
 
 } // namespace
+
+// State: fresh window, "xyz" in mag_b, the focus there. Action: Return, then Return with a
+// number. Expected: an alert, shown to screen readers only, says why and then that the group
+// was converted; the focus stays in mag_b.
+TEST(AccessibleDescriptions, return_in_a_field_is_answered_by_an_alert) {
+    auto form = testing_support::shown_form();
+    type_into(*form, "mag_b", QStringLiteral("xyz"));
+    const auto alert_after_return = [&] {
+        QTest::keyClick(testing_support::field(*form, "mag_b"), Qt::Key_Return);
+        const auto *alert = form->findChild<QWidget *>(QStringLiteral("announcement"));
+        QAccessibleInterface *iface =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget *>(alert));
+        EXPECT_TRUE(alert != nullptr && alert->isVisible() && iface != nullptr &&
+                    iface->role() == QAccessible::AlertMessage);
+        EXPECT_EQ(QApplication::focusWidget(), testing_support::field(*form, "mag_b"));
+        return iface == nullptr ? QString() : iface->text(QAccessible::Name);
+    };
+    EXPECT_EQ(alert_after_return(), "Not converted. Phase B magnitude: Not a number.");
+    type_into(*form, "mag_b", QStringLiteral("2"));
+    EXPECT_EQ(alert_after_return(), "Converted the ABC polar entries.");
+}

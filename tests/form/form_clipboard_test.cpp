@@ -360,10 +360,10 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
         SCOPED_TRACE(target->objectName().toStdString());
         QMenu *menu = menu_at(target, at);
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(entries(menu), (QStringList{"Undo (disabled)", "Redo (disabled)", "",
-                                              "Copy Results (disabled)",
-                                              "Save Results As\u2026 (disabled)", "Copy Diagrams",
-                                              "", "Keep Cases Between Runs", "Forget All Cases"}));
+        EXPECT_EQ(entries(menu),
+                  (QStringList{"Undo (disabled)", "Redo (disabled)", "", "Copy Results (disabled)",
+                               "Save Results As\u2026 (disabled)", "Copy Diagrams", "",
+                               "Keep Cases Between Runs", "Forget All Cases"}));
         menu->close();
     }
     click(form->Convert[0]);
