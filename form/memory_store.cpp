@@ -85,7 +85,7 @@ StoredCases read_cases(const QByteArray &data) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(data, &error);
     if (error.error != QJsonParseError::NoError) {
-        read.problem = QStringLiteral("not JSON (%1 at byte %2)")
+        read.problem = QStringLiteral("not JSON: %1 at byte %2")
                            .arg(error.errorString(), QString::number(error.offset));
         return read;
     }
@@ -152,7 +152,7 @@ StoredCases MemoryStore::read_and_keep_damage_aside() {
     if (file.size() > largest_file) {
         read.problem = QStringLiteral("larger than 1 MB");
     } else if (!file.open(QIODevice::ReadOnly)) {
-        read.problem = QStringLiteral("unreadable (%1)").arg(file.errorString());
+        read.problem = QStringLiteral("unreadable: %1").arg(file.errorString());
     } else {
         read = read_cases(file.readAll());
         file.close();
@@ -200,7 +200,7 @@ StoredCases MemoryStore::load() {
         if (file.size() > largest_file)
             return StoredCases{{}, QStringLiteral("larger than 1 MB"), {}};
         if (!file.open(QIODevice::ReadOnly))
-            return StoredCases{{}, QStringLiteral("unreadable (%1)").arg(file.errorString()), {}};
+            return StoredCases{{}, QStringLiteral("unreadable: %1").arg(file.errorString()), {}};
         return read_cases(file.readAll());
     }();
     // The good cases of a damaged file stay kept for the next start.
