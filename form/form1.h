@@ -23,6 +23,7 @@
 #include "calc/phasor_state.h"
 #include "form/form_state.h"
 #include "toolkit/controls.h"
+#include "toolkit/figure.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
 
@@ -30,6 +31,7 @@
 
 class QAction;
 class QContextMenuEvent;
+class QPrinter;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -63,6 +65,14 @@ public:
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
 
+    // The diagrams with their captions and scale note, as a picture of their own; saved to a
+    // PNG, SVG or PDF file by the name's extension (a problem is told through notify), or
+    // printed. Nothing happens while nothing is drawn.
+    bool has_drawing() const;
+    toolkit::Figure diagrams_figure() const;
+    void save_diagrams(const QString &path);
+    void print_diagrams(QPrinter &printer);
+
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
     // The six fields of a group, in reading order (magnitudes or real parts first).
@@ -94,6 +104,10 @@ private:
     // showed some.
     void copy_results();
     void copy_diagrams();
+    // Save Diagrams As and Print Diagrams (form1_diagrams.cpp).
+    void set_up_diagram_outputs();
+    void enable_diagram_outputs(bool enabled);
+    std::vector<toolkit::Caption> plot_captions() const;
 
     // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();
@@ -135,4 +149,6 @@ private:
     toolkit::Notice *notice_ = nullptr;
     QAction *copy_results_action_ = nullptr;
     QAction *copy_diagrams_action_ = nullptr;
+    QAction *save_diagrams_action_ = nullptr;
+    QAction *print_diagrams_action_ = nullptr;
 };

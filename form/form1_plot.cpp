@@ -23,6 +23,7 @@ void Form1::plot_phasors() {
     Label22.setTop(PT + 4 * PH + 2 * radius);
     form.DrawStyle = 0;
     activate_labels();
+    form.set_captions(plot_captions());
 
     // One scale for all four diagrams: the longest phase reaches the outer circle. A
     // negative magnitude only turns its phasor, so the lengths are compared.

@@ -34,6 +34,7 @@ private:
     QString clipboard(const QStringList &words);
     QString clipboard_set(const QString &text);
     QString grab(const QString &path);
+    QString export_diagrams(const QString &path);
     QString tooltip(const QStringList &words);
     QString resize(const QStringList &words);
     QString theme(const QStringList &words);
