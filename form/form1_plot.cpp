@@ -33,6 +33,7 @@ void Form1::plot_phasors() {
     if (std::abs(s.vc_mag) > double(scale))
         scale = calc::to_single(std::abs(s.vc_mag));
     if (scale <= 1e-6F) {
+        form.end_call();
         describe_drawing(scale);
         return;
     }
@@ -56,6 +57,7 @@ void Form1::plot_phasors() {
         draw_diagram(h, xc, yc, scale);
     }
     form.DrawWidth = 1;
+    form.end_call();
     describe_drawing(scale);
 
     if (!state_.recall_in_progress) {

@@ -30,6 +30,32 @@ Qt::PenStyle pen_style(int draw_style) {
     return draw_style == 2 ? Qt::DotLine : Qt::SolidLine;
 }
 
+// Whether the boxes and circles of a retained list form a still backdrop that may be painted
+// before all its lines, from an image: a filled box first and every other box and circle
+// inside it, none of them over an earlier line.
+bool has_still_backdrop(const std::vector<DrawOp> &ops) {
+    // A filled box first, with every other box and circle after it inside its interior.
+    if (ops.empty() || ops.front().kind != DrawOp::Kind::Box || !ops.front().filled)
+        return false;
+    const auto overlap = [](const TwipsBounds &a, const TwipsBounds &b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    std::vector<TwipsBounds> lines;
+    for (std::size_t i = 1; i < ops.size(); ++i) {
+        const DrawOp &op = ops[i];
+        const TwipsBounds b = painted_bounds(op);
+        if (op.kind == DrawOp::Kind::Line) {
+            lines.push_back(b);
+            continue;
+        }
+        // Painted before the lines, it must not be one that hides part of an earlier line.
+        if (!covered_by(op, ops.front()) ||
+            std::any_of(lines.begin(), lines.end(), [&](const auto &l) { return overlap(l, b); }))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TwipsBounds painted_bounds(const DrawOp &op) {
@@ -76,14 +102,61 @@ void Canvas::record(const DrawOp &incoming) {
     op.fill_color = FillColor;
     last_call_.push_back(op);
 
-    // Keep the retained list small: an opaque filled box hides what lies inside it,
-    // and an exact repeat of an earlier operation paints the same pixels over it.
+    // Keep the retained list small: an opaque filled box hides what lies inside it and an
+    // earlier box with its outline, and an exact repeat of an earlier operation paints the
+    // same pixels over it.
     const bool opaque_box = op.kind == DrawOp::Kind::Box && op.filled;
+    const auto same_outline = [&](const DrawOp &old) {
+        return old.kind == DrawOp::Kind::Box && old.x1 == op.x1 && old.y1 == op.y1 &&
+               old.x2 == op.x2 && old.y2 == op.y2 && old.width == op.width &&
+               old.style == op.style && old.color == op.color;
+    };
     std::erase_if(display_, [&](const DrawOp &old) {
-        return (opaque_box && covered_by(old, op)) || (old == op && old.width == 1);
+        return (opaque_box && (covered_by(old, op) || same_outline(old))) ||
+               (old == op && old.width == 1);
     });
     display_.push_back(op);
-    if (on_change)
+    if (on_change && !in_call_)
+        on_change(op);
+}
+
+void Canvas::begin_call() {
+    last_call_.clear();
+    in_call_ = true;
+    before_call_ = display_;
+}
+
+void Canvas::end_call() {
+    if (!in_call_)
+        return;
+    in_call_ = false;
+    const std::vector<DrawOp> before = std::move(before_call_);
+    before_call_.clear();
+    if (!on_change)
+        return;
+    const auto is_line = [](const DrawOp &op) { return op.kind == DrawOp::Kind::Line; };
+    const auto split = [&](const std::vector<DrawOp> &ops, bool lines) {
+        std::vector<DrawOp> out;
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+                     [&](const DrawOp &op) { return is_line(op) == lines; });
+        return out;
+    };
+    // The same still backdrop, before and after: only lines that differ change pixels, and
+    // a line painted again over itself may not (its smoothed edge darkens), so it counts too.
+    std::vector<DrawOp> old_lines = split(before, true);
+    std::vector<DrawOp> new_lines = split(display_, true);
+    const bool same_backdrop = has_still_backdrop(before) && has_still_backdrop(display_) &&
+                               split(before, false) == split(display_, false) &&
+                               before.front() == display_.front();
+    if (!same_backdrop) {
+        old_lines = before;
+        new_lines = display_;
+    } else if (old_lines == new_lines) {
+        return;
+    }
+    for (const DrawOp &op : old_lines)
+        on_change(op);
+    for (const DrawOp &op : new_lines)
         on_change(op);
 }
 
@@ -133,29 +206,6 @@ void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &
     }
 }
 
-bool Canvas::has_still_backdrop() const {
-    // A filled box first, with every other box and circle after it inside its interior.
-    if (display_.empty() || display_.front().kind != DrawOp::Kind::Box || !display_.front().filled)
-        return false;
-    const auto overlap = [](const TwipsBounds &a, const TwipsBounds &b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    };
-    std::vector<TwipsBounds> lines;
-    for (std::size_t i = 1; i < display_.size(); ++i) {
-        const DrawOp &op = display_[i];
-        const TwipsBounds b = painted_bounds(op);
-        if (op.kind == DrawOp::Kind::Line) {
-            lines.push_back(b);
-            continue;
-        }
-        // Painted before the lines, it must not be one that hides part of an earlier line.
-        if (!covered_by(op, display_.front()) ||
-            std::any_of(lines.begin(), lines.end(), [&](const auto &l) { return overlap(l, b); }))
-            return false;
-    }
-    return true;
-}
-
 bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
                             const Scale &scale) const {
     // Only where copying pixels gives exactly the pixels that drawing would.
@@ -183,6 +233,13 @@ bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QR
     const QRgb text = palette.color(QPalette::ButtonText).rgb();
     const bool same = b.scale == scale && b.ratio == ratio && b.face == face && b.text == text &&
                       std::equal(b.ops.begin(), b.ops.end(), still.begin(), still.end());
+    // A zoom seen once may be a step of an edge drag: the image pays only from the second
+    // paint at the same zoom and ratio on.
+    const bool seen = b.seen_scale == scale && b.seen_ratio == ratio;
+    b.seen_scale = scale;
+    b.seen_ratio = ratio;
+    if (!same && !seen)
+        return false;
     if (!same) {
         b = Backdrop{std::move(still),
                      scale,
@@ -190,7 +247,9 @@ bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QR
                      face,
                      text,
                      inner,
-                     QImage(inner.size() * ratio, QImage::Format_RGB32)};
+                     QImage(inner.size() * ratio, QImage::Format_RGB32),
+                     scale,
+                     ratio};
         b.image.setDevicePixelRatio(ratio);
         b.image.fill(to_qcolor(box.fill_color, palette));
         QPainter p(&b.image);
@@ -218,8 +277,8 @@ bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QR
 void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed,
                    const Scale &scale, Captions captions) const {
     painter.save();
-    const bool from_image =
-        still_backdrop && has_still_backdrop() && paint_backdrop(painter, palette, exposed, scale);
+    const bool from_image = still_backdrop && has_still_backdrop(display_) &&
+                            paint_backdrop(painter, palette, exposed, scale);
     for (const DrawOp &op : display_) {
         if (from_image && op.kind != DrawOp::Kind::Line)
             continue;

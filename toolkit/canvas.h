@@ -71,8 +71,11 @@ public:
     void Box(float x1, float y1, float x2, float y2); // Line with the box option, no colour
     void Circle(float x, float y, float r);
 
-    // Starts a new "last call" record; the retained list is not affected.
-    void begin_call() { last_call_.clear(); }
+    // Starts a new "last call" record; the retained list is not affected. Until end_call()
+    // the owner is not told of each operation: end_call() tells it of those that changed the
+    // picture (a conversion that draws the same rings again repaints only its phasors).
+    void begin_call();
+    void end_call();
     const std::vector<DrawOp> &last_call() const { return last_call_; }
     const std::vector<DrawOp> &display_list() const { return display_; }
 
@@ -95,23 +98,21 @@ public:
     // Whether paint() may keep that still image (it always may but in a comparison).
     bool still_backdrop = true;
 
-    // Called with every recorded operation, so the owner can schedule a repaint of the part
-    // it paints.
+    // Called with every recorded operation, or with those that end_call() finds changed,
+    // so the owner can schedule a repaint of the part it paints.
     std::function<void(const DrawOp &)> on_change;
 
 private:
     void record(const DrawOp &op);
     void paint_op(QPainter &painter, const QPalette &palette, const DrawOp &op,
                   const Scale &scale) const;
-    // Whether the boxes and circles of the retained list form a still backdrop that may be
-    // painted before all its lines, from an image: a filled box first and every other box
-    // and circle inside it, none of them over an earlier line.
-    bool has_still_backdrop() const;
     bool paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
                         const Scale &scale) const;
 
     std::vector<DrawOp> display_;
     std::vector<DrawOp> last_call_;
+    bool in_call_ = false;
+    std::vector<DrawOp> before_call_; // the retained list when the call began
     std::vector<Caption> captions_;
 
     // The backdrop's picture and what it was made from.
@@ -122,6 +123,8 @@ private:
         QRgb face = 0, text = 0;
         QRect rect; // in pixels of the form
         QImage image;
+        Scale seen_scale; // of the latest paint
+        qreal seen_ratio = 0;
     };
     mutable Backdrop backdrop_;
 };

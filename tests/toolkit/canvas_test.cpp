@@ -91,6 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
                     PruneCase{"line_outside", line(6000, 6000, 7000, 7000), false}),
     [](const testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.name); });
 
+TEST(Canvas, a_filled_box_hides_an_earlier_box_with_its_outline) {
+    Canvas c;
+    c.Box(1000, 1000, 5000, 5000);
+    c.FillStyle = 0;
+    c.Box(1000, 1000, 5000, 5000);
+    EXPECT_EQ(c.display_list().size(), 1u);
+}
+
 TEST(Canvas, a_transparent_box_hides_nothing) {
     Canvas c;
     c.Line(2000, 2000, 3000, 3000);
@@ -125,6 +133,8 @@ QImage painted(Canvas &c, const toolkit::Scale &scale, qreal ratio = 1,
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::gray);
     QPainter painter(&image);
+    // The still image is made at the second paint at a zoom.
+    c.paint(painter, palette, {}, scale);
     c.paint(painter, palette, {}, scale);
     c.still_backdrop = true;
     return image;
