@@ -1,6 +1,8 @@
 // What the user waits for, on the offscreen platform: one Convert click with the repaint
 // that its plot schedules, and one key typed into a field below a drawn plot with its
-// repaint. QT_SCALE_FACTOR=2 gives ratio 2.
+// repaint. QT_SCALE_FACTOR=2 gives ratio 2. The sized ones take the window's size; the
+// offscreen screen is 800 x 600 unless QT_QPA_PLATFORM=offscreen:configfile=FILE names
+// larger ones.
 #include "form/form1.h"
 
 #include <QApplication>
@@ -47,5 +49,49 @@ void type_and_repaint(benchmark::State &state) {
     }
 }
 BENCHMARK(type_and_repaint);
+
+// Shows the window at a size and converts the start-up set once; `drawn` false then sets
+// the phase magnitudes to zero, so each Convert only erases the plot area: the floor under
+// the drawing.
+QPushButton *show_at_size(Form1 &form, const benchmark::State &state, bool drawn) {
+    form.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    QPushButton *convert = show_and_convert(form);
+    if (!drawn) {
+        for (const char *name : {"mag_a", "mag_b", "mag_c"})
+            form.findChild<QLineEdit *>(QLatin1String(name))->setText(QStringLiteral("0"));
+        convert->click();
+        QApplication::processEvents();
+    }
+    return convert;
+}
+
+void click_at_size(benchmark::State &state, bool drawn) {
+    Form1 form;
+    QPushButton *convert = show_at_size(form, state, drawn);
+    for (auto _ : state) {
+        convert->click();
+        QApplication::processEvents();
+    }
+    state.counters["ratio"] = form.devicePixelRatioF();
+    state.counters["width"] = form.width();
+}
+BENCHMARK_CAPTURE(click_at_size, drawn, true)->Args({833, 461})->Args({3840, 2160});
+BENCHMARK_CAPTURE(click_at_size, empty, false)->Args({833, 461})->Args({3840, 2160});
+
+// One step of an edge drag: a few pixels narrower or wider, with its repaint.
+void resize_step(benchmark::State &state) {
+    Form1 form;
+    show_at_size(form, state, true);
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    bool narrower = true;
+    for (auto _ : state) {
+        form.resize(narrower ? width - 4 : width, height);
+        QApplication::processEvents();
+        narrower = !narrower;
+    }
+    state.counters["ratio"] = form.devicePixelRatioF();
+}
+BENCHMARK(resize_step)->Args({3840, 2160});
 
 } // namespace

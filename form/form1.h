@@ -30,6 +30,7 @@
 #include "form/form_state.h"
 #include "form/memory_store.h"
 #include "toolkit/controls.h"
+#include "toolkit/figure.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
 
@@ -45,6 +46,7 @@ class QCloseEvent;
 class QContextMenuEvent;
 class QMenu;
 class QUndoStack;
+class QPrinter;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -91,6 +93,13 @@ public:
     // The results table as comma-separated values into the file at path, written whole; a
     // failure, or no results to save, is told in the notice.
     void save_results(const QString &path);
+    // The diagrams with their captions and scale note, as a picture of their own; saved to a
+    // PNG, SVG or PDF file by the name's extension (a problem is told through notify), or
+    // printed. Nothing happens while nothing is drawn.
+    bool has_drawing() const;
+    toolkit::Figure diagrams_figure() const;
+    void save_diagrams(const QString &path);
+    void print_diagrams(QPrinter &printer);
 
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
@@ -165,6 +174,10 @@ private:
     // the six phasors, the two ratios and, for a set that turns A-C-B, the phase order.
     QList<QStringList> results_table() const;
     void ask_and_save_results();
+    // Save Diagrams As and Print Diagrams (form1_diagrams.cpp).
+    void set_up_diagram_outputs();
+    void enable_diagram_outputs(bool enabled);
+    std::vector<toolkit::Caption> plot_captions() const;
 
     // What screen readers and tooltips tell beyond the captions (form1_accessibility.cpp).
     void describe_for_screen_readers();
@@ -224,4 +237,6 @@ private:
     QAction *forget_action_ = nullptr;
     bool told_not_kept_ = false;
     QAction *save_results_action_ = nullptr;
+    QAction *save_diagrams_action_ = nullptr;
+    QAction *print_diagrams_action_ = nullptr;
 };

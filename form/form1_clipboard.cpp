@@ -15,9 +15,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -64,6 +62,7 @@ void Form1::set_up_keys_and_clipboard() {
     connect(copy_diagrams_action_, &QAction::triggered, this, [this] { copy_diagrams(); });
     addAction(copy_results_action_);
     addAction(copy_diagrams_action_);
+    set_up_diagram_outputs();
 }
 
 // A block of cells fills the group's 3 x 2 grid as a spreadsheet fills its cells: from the
@@ -107,16 +106,21 @@ QMenu *Form1::context_menu() {
     menu->addAction(copy_results_action_);
     menu->addAction(save_results_action_);
     menu->addAction(copy_diagrams_action_);
+    menu->addAction(save_diagrams_action_);
+    menu->addAction(print_diagrams_action_);
     menu->addSeparator();
     menu->addAction(keep_action_);
     menu->addAction(forget_action_);
-    // The shortcut stays live; the entry only shows that there is nothing to copy yet.
+    // The shortcuts stay live; the entries only show that there is nothing to copy yet.
     copy_results_action_->setEnabled(state_.has_results);
     save_results_action_->setEnabled(state_.has_results);
-    QAction *copy = copy_results_action_;
-    const auto enable_shortcut = [copy] { copy->setEnabled(true); };
-    connect(menu, &QMenu::aboutToHide, copy, enable_shortcut);
-    connect(menu, &QObject::destroyed, copy, enable_shortcut);
+    enable_diagram_outputs(has_drawing());
+    const auto enable_shortcuts = [this] {
+        copy_results_action_->setEnabled(true);
+        enable_diagram_outputs(true);
+    };
+    connect(menu, &QMenu::aboutToHide, this, enable_shortcuts);
+    connect(menu, &QObject::destroyed, this, enable_shortcuts);
     return menu;
 }
 
@@ -246,47 +250,23 @@ void Form1::ask_and_save_results() {
         save_results(dialog.selectedFiles().constFirst());
 }
 
-// The plot area as the window shows it, captions included: a PNG at twice the window's
-// pixel density and an SVG, which documents scale without blurring.
+// The diagrams with their captions and scale note: a PNG at twice the window's pixel density
+// and an SVG, which documents scale without blurring.
 void Form1::copy_diagrams() {
-    // The light sheet is the plot area: the erase box under Line1 with its outline.
-    const QRect area = sheet_rect();
-    // The window's one-pixel outlines fill the pixel right of and below their line; drawn
-    // finer they are centred on it. Half a pixel up and to the left keeps the outline of all
-    // four sides whole in the picture, which therefore reaches into the pixel before.
-    const QRegion source(area.adjusted(-1, -1, 0, 0));
-    const auto paint = [&](QPaintDevice &device) {
-        QPainter painter(&device);
-        painter.translate(-0.5, -0.5);
-        render(&painter, QPoint(), source, QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    };
-
+    if (!has_drawing())
+        return;
+    const toolkit::Figure figure = diagrams_figure();
     const qreal ratio = 2 * devicePixelRatioF();
-    QImage image(area.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    // Documents size a picture by its resolution: this one comes in at its size on screen.
-    const int dots_per_metre = qRound(logicalDpiX() * ratio / 0.0254);
-    image.setDotsPerMeterX(dots_per_metre);
-    image.setDotsPerMeterY(dots_per_metre);
-    paint(image);
+    const QImage image = toolkit::figure_image(figure, ratio, logicalDpiX());
     QByteArray png;
     QBuffer png_buffer(&png);
     png_buffer.open(QIODevice::WriteOnly);
     image.save(&png_buffer, "PNG");
 
-    QByteArray svg;
-    QBuffer svg_buffer(&svg);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&svg_buffer);
-    generator.setSize(area.size());
-    generator.setViewBox(QRect(QPoint(), area.size()));
-    generator.setResolution(logicalDpiX());
-    generator.setTitle(QStringLiteral("Trivane phasor diagrams"));
-    paint(generator);
-
     auto *data = new QMimeData;
     data->setImageData(image);
     data->setData(QStringLiteral("image/png"), png);
-    data->setData(QStringLiteral("image/svg+xml"), svg);
+    data->setData(QStringLiteral("image/svg+xml"),
+                  toolkit::figure_file(figure, toolkit::FigureFormat::svg, ratio, logicalDpiX()));
     QGuiApplication::clipboard()->setMimeData(data);
 }

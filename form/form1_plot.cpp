@@ -23,6 +23,7 @@ void Form1::plot_phasors() {
     Label22.setTop(PT + 4 * PH + 2 * radius);
     form.DrawStyle = 0;
     activate_labels();
+    form.set_captions(plot_captions());
 
     // One scale for all four diagrams: the longest phase reaches the outer circle. A
     // negative magnitude only turns its phasor, so the lengths are compared.
@@ -32,6 +33,7 @@ void Form1::plot_phasors() {
     if (std::abs(s.vc_mag) > double(scale))
         scale = calc::to_single(std::abs(s.vc_mag));
     if (scale <= 1e-6F) {
+        form.end_call();
         describe_drawing(scale);
         return;
     }
@@ -55,6 +57,7 @@ void Form1::plot_phasors() {
         draw_diagram(h, xc, yc, scale);
     }
     form.DrawWidth = 1;
+    form.end_call();
     describe_drawing(scale);
 
     if (!state_.recall_in_progress) {

@@ -2,11 +2,13 @@
 
 #include "toolkit/twips.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
 
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 
 namespace toolkit {
@@ -26,6 +28,32 @@ bool covered_by(const DrawOp &op, const DrawOp &box) {
 // The form draws solid (0) and dotted (2) lines.
 Qt::PenStyle pen_style(int draw_style) {
     return draw_style == 2 ? Qt::DotLine : Qt::SolidLine;
+}
+
+// Whether the boxes and circles of a retained list form a still backdrop that may be painted
+// before all its lines, from an image: a filled box first and every other box and circle
+// inside it, none of them over an earlier line.
+bool has_still_backdrop(const std::vector<DrawOp> &ops) {
+    // A filled box first, with every other box and circle after it inside its interior.
+    if (ops.empty() || ops.front().kind != DrawOp::Kind::Box || !ops.front().filled)
+        return false;
+    const auto overlap = [](const TwipsBounds &a, const TwipsBounds &b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    std::vector<TwipsBounds> lines;
+    for (std::size_t i = 1; i < ops.size(); ++i) {
+        const DrawOp &op = ops[i];
+        const TwipsBounds b = painted_bounds(op);
+        if (op.kind == DrawOp::Kind::Line) {
+            lines.push_back(b);
+            continue;
+        }
+        // Painted before the lines, it must not be one that hides part of an earlier line.
+        if (!covered_by(op, ops.front()) ||
+            std::any_of(lines.begin(), lines.end(), [&](const auto &l) { return overlap(l, b); }))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -74,14 +102,61 @@ void Canvas::record(const DrawOp &incoming) {
     op.fill_color = FillColor;
     last_call_.push_back(op);
 
-    // Keep the retained list small: an opaque filled box hides what lies inside it,
-    // and an exact repeat of an earlier operation paints the same pixels over it.
+    // Keep the retained list small: an opaque filled box hides what lies inside it and an
+    // earlier box with its outline, and an exact repeat of an earlier operation paints the
+    // same pixels over it.
     const bool opaque_box = op.kind == DrawOp::Kind::Box && op.filled;
+    const auto same_outline = [&](const DrawOp &old) {
+        return old.kind == DrawOp::Kind::Box && old.x1 == op.x1 && old.y1 == op.y1 &&
+               old.x2 == op.x2 && old.y2 == op.y2 && old.width == op.width &&
+               old.style == op.style && old.color == op.color;
+    };
     std::erase_if(display_, [&](const DrawOp &old) {
-        return (opaque_box && covered_by(old, op)) || (old == op && old.width == 1);
+        return (opaque_box && (covered_by(old, op) || same_outline(old))) ||
+               (old == op && old.width == 1);
     });
     display_.push_back(op);
-    if (on_change)
+    if (on_change && !in_call_)
+        on_change(op);
+}
+
+void Canvas::begin_call() {
+    last_call_.clear();
+    in_call_ = true;
+    before_call_ = display_;
+}
+
+void Canvas::end_call() {
+    if (!in_call_)
+        return;
+    in_call_ = false;
+    const std::vector<DrawOp> before = std::move(before_call_);
+    before_call_.clear();
+    if (!on_change)
+        return;
+    const auto is_line = [](const DrawOp &op) { return op.kind == DrawOp::Kind::Line; };
+    const auto split = [&](const std::vector<DrawOp> &ops, bool lines) {
+        std::vector<DrawOp> out;
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+                     [&](const DrawOp &op) { return is_line(op) == lines; });
+        return out;
+    };
+    // The same still backdrop, before and after: only lines that differ change pixels, and
+    // a line painted again over itself may not (its smoothed edge darkens), so it counts too.
+    std::vector<DrawOp> old_lines = split(before, true);
+    std::vector<DrawOp> new_lines = split(display_, true);
+    const bool same_backdrop = has_still_backdrop(before) && has_still_backdrop(display_) &&
+                               split(before, false) == split(display_, false) &&
+                               before.front() == display_.front();
+    if (!same_backdrop) {
+        old_lines = before;
+        new_lines = display_;
+    } else if (old_lines == new_lines) {
+        return;
+    }
+    for (const DrawOp &op : old_lines)
+        on_change(op);
+    for (const DrawOp &op : new_lines)
         on_change(op);
 }
 
@@ -92,37 +167,138 @@ QRect painted_rect(const DrawOp &op, const Scale &scale) {
         .adjusted(-pad, -pad, pad, pad);
 }
 
+void Canvas::set_captions(std::vector<Caption> captions) {
+    if (captions == captions_)
+        return;
+    captions_ = std::move(captions);
+}
+
+void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &op,
+                      const Scale &scale) const {
+    QPen pen(to_qcolor(op.color.value_or(ForeColor), palette));
+    pen.setWidth(scale.pen_width(op.width));
+    pen.setStyle(pen_style(op.style));
+    pen.setCapStyle(op.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    painter.setPen(pen);
+    painter.setBrush(op.filled ? QBrush(to_qcolor(op.fill_color, palette)) : QBrush());
+    // One-pixel outlines stay crisp; the wide phasor lines are smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
+    switch (op.kind) {
+    case DrawOp::Kind::Box: {
+        const QRect r = QRect(scale.point(std::min(op.x1, op.x2), std::min(op.y1, op.y2)),
+                              scale.point(std::max(op.x1, op.x2), std::max(op.y1, op.y2)));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        break;
+    }
+    case DrawOp::Kind::Circle: {
+        const int r = scale.px(op.r);
+        painter.drawEllipse(scale.point(op.x, op.y), r, r);
+        break;
+    }
+    case DrawOp::Kind::Line: {
+        // The start on a whole pixel, as a circle's centre is, so a phasor leaves the middle
+        // of its rings and one along an axis covers whole rows; the end at its exact offset.
+        const QPointF start = scale.point(op.x1, op.y1);
+        const double k = scale.zoom / twips_per_px;
+        painter.drawLine(start, start + QPointF((op.x2 - op.x1) * k, (op.y2 - op.y1) * k));
+        break;
+    }
+    }
+}
+
+bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
+                            const Scale &scale) const {
+    // Only where copying pixels gives exactly the pixels that drawing would.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QTransform &t = painter.worldTransform();
+    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster ||
+        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()))
+        return false;
+    // The image holds the box's interior; its outline is drawn as it always is.
+    const DrawOp &box = display_.front();
+    const int edge = scale.pen_width(box.width) + 1;
+    const QRect inner = QRect(scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
+                              scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2)))
+                            .adjusted(edge, edge, -edge, -edge);
+    if (inner.isEmpty() || inner.x() * ratio != std::round(inner.x() * ratio) ||
+        inner.y() * ratio != std::round(inner.y() * ratio))
+        return false;
+
+    std::vector<DrawOp> still;
+    std::copy_if(display_.begin(), display_.end(), std::back_inserter(still),
+                 [](const DrawOp &op) { return op.kind != DrawOp::Kind::Line; });
+    Backdrop &b = backdrop_;
+    const QRgb face = palette.color(QPalette::Button).rgb();
+    const QRgb text = palette.color(QPalette::ButtonText).rgb();
+    const bool same = b.scale == scale && b.ratio == ratio && b.face == face && b.text == text &&
+                      std::equal(b.ops.begin(), b.ops.end(), still.begin(), still.end());
+    // A zoom seen once may be a step of an edge drag: the image pays only from the second
+    // paint at the same zoom and ratio on.
+    const bool seen = b.seen_scale == scale && b.seen_ratio == ratio;
+    b.seen_scale = scale;
+    b.seen_ratio = ratio;
+    if (!same && !seen)
+        return false;
+    if (!same) {
+        b = Backdrop{std::move(still),
+                     scale,
+                     ratio,
+                     face,
+                     text,
+                     inner,
+                     QImage(inner.size() * ratio, QImage::Format_RGB32),
+                     scale,
+                     ratio};
+        b.image.setDevicePixelRatio(ratio);
+        b.image.fill(to_qcolor(box.fill_color, palette));
+        QPainter p(&b.image);
+        p.translate(-inner.topLeft());
+        for (const DrawOp &op : b.ops)
+            paint_op(p, palette, op, scale);
+    }
+
+    const QRect target = exposed.isNull() ? inner : inner & exposed;
+    if (exposed.isNull() || !inner.contains(exposed)) {
+        painter.save();
+        painter.setClipRegion(QRegion(painted_rect(box, scale)) - QRegion(inner),
+                              Qt::IntersectClip);
+        paint_op(painter, palette, box, scale);
+        painter.restore();
+    }
+    if (!target.isEmpty()) {
+        const QRectF source(QPointF(target.topLeft() - inner.topLeft()) * ratio,
+                            QSizeF(target.size()) * ratio);
+        painter.drawImage(QRectF(target), b.image, source);
+    }
+    return true;
+}
+
 void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed,
-                   const Scale &scale) const {
+                   const Scale &scale, Captions captions) const {
     painter.save();
+    const bool from_image = still_backdrop && has_still_backdrop(display_) &&
+                            paint_backdrop(painter, palette, exposed, scale);
     for (const DrawOp &op : display_) {
+        if (from_image && op.kind != DrawOp::Kind::Line)
+            continue;
         if (!exposed.isNull() && !exposed.intersects(painted_rect(op, scale)))
             continue;
-        QPen pen(to_qcolor(op.color.value_or(ForeColor), palette));
-        pen.setWidth(scale.pen_width(op.width));
-        pen.setStyle(pen_style(op.style));
-        pen.setCapStyle(op.width > 1 ? Qt::RoundCap : Qt::FlatCap);
-        painter.setPen(pen);
-        painter.setBrush(op.filled ? QBrush(to_qcolor(op.fill_color, palette)) : QBrush());
-        // One-pixel outlines stay crisp; the wide phasor lines are smoothed.
-        painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
-        switch (op.kind) {
-        case DrawOp::Kind::Box: {
-            const QRect r = QRect(scale.point(std::min(op.x1, op.x2), std::min(op.y1, op.y2)),
-                                  scale.point(std::max(op.x1, op.x2), std::max(op.y1, op.y2)));
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
-            break;
-        }
-        case DrawOp::Kind::Circle: {
-            const int r = scale.px(op.r);
-            painter.drawEllipse(scale.point(op.x, op.y), r, r);
-            break;
-        }
-        case DrawOp::Kind::Line:
-            // Whole pixels, as the circles get them: a phasor starts at its circles' centre
-            // point, and one along an axis covers whole rows instead of smearing over three.
-            painter.drawLine(scale.point(op.x1, op.y1), scale.point(op.x2, op.y2));
-            break;
+        paint_op(painter, palette, op, scale);
+    }
+    if (captions == Captions::with) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        for (const Caption &c : captions_) {
+            QFont font = c.font;
+            if (font.pixelSize() > 0)
+                font.setPixelSize(
+                    std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale.zoom))));
+            else
+                font.setPointSizeF(font.pointSizeF() * scale.zoom);
+            painter.setFont(font);
+            painter.setPen(to_qcolor(c.color, palette));
+            painter.drawText(scale.rect(c.left, c.top, c.width, c.height),
+                             static_cast<int>(c.alignment), c.text);
         }
     }
     painter.restore();

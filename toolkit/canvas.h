@@ -3,7 +3,10 @@
 #include "toolkit/palette.h"
 #include "toolkit/twips.h"
 
+#include <QFont>
+#include <QImage>
 #include <QRect>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -38,6 +41,18 @@ TwipsBounds painted_bounds(const DrawOp &op);
 // The same in pixels of the form at a zoom, rounded outwards.
 QRect painted_rect(const DrawOp &op, const Scale &scale = {});
 
+// A caption that belongs with the drawing: its text in a twips rectangle of the form, as a
+// label shows it (font at the defined size, its own colour, its alignment in the rectangle).
+struct Caption {
+    QString text;
+    float left = 0, top = 0, width = 0, height = 0;
+    QFont font;
+    Colour color = system_button_text;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+
+    bool operator==(const Caption &) const = default;
+};
+
 // The drawing surface of a form. The setters keep the drawing state between calls,
 // as a form does; every Line, Box and Circle is recorded in a retained display list
 // that paint() replays, so the picture survives covering and repaints at any zoom and
@@ -56,27 +71,62 @@ public:
     void Box(float x1, float y1, float x2, float y2); // Line with the box option, no colour
     void Circle(float x, float y, float r);
 
-    // Starts a new "last call" record; the retained list is not affected.
-    void begin_call() { last_call_.clear(); }
+    // Starts a new "last call" record; the retained list is not affected. Until end_call()
+    // the owner is not told of each operation: end_call() tells it of those that changed the
+    // picture (a conversion that draws the same rings again repaints only its phasors).
+    void begin_call();
+    void end_call();
     const std::vector<DrawOp> &last_call() const { return last_call_; }
     const std::vector<DrawOp> &display_list() const { return display_; }
 
-    // Replays the retained list at a zoom; with an exposed rectangle (in pixels of the
-    // form), only the operations that reach into it, since the painter clips the others
-    // away anyway. Pen widths scale with the zoom; one-pixel outlines stay one crisp pixel
-    // at the defined size.
-    void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {},
-               const Scale &scale = {}) const;
+    // The captions that go with the drawing wherever it goes without the form's own labels.
+    void set_captions(std::vector<Caption> captions);
+    const std::vector<Caption> &captions() const { return captions_; }
 
-    // Called with every recorded operation, so the owner can schedule a repaint of the part
-    // it paints.
+    enum class Captions { without, with };
+    // Draws the picture onto any paint device: the retained list at a zoom, then, if asked,
+    // the captions. With an exposed rectangle (in pixels of the form), only the operations
+    // that reach into it, since the painter clips the others away anyway. Pen widths scale
+    // with the zoom; one-pixel outlines stay one crisp pixel at the defined size, circles
+    // and boxes lie on whole pixels, and a line keeps its exact length and direction from a
+    // whole-pixel start (at a circle's centre it starts where the circle is centred).
+    // On a raster device the filled boxes and circles that no later line crosses are kept
+    // in an image per zoom and pixel ratio and copied in one go while they stay the same.
+    void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {},
+               const Scale &scale = {}, Captions captions = Captions::without) const;
+
+    // Whether paint() may keep that still image (it always may but in a comparison).
+    bool still_backdrop = true;
+
+    // Called with every recorded operation, or with those that end_call() finds changed,
+    // so the owner can schedule a repaint of the part it paints.
     std::function<void(const DrawOp &)> on_change;
 
 private:
     void record(const DrawOp &op);
+    void paint_op(QPainter &painter, const QPalette &palette, const DrawOp &op,
+                  const Scale &scale) const;
+    bool paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
+                        const Scale &scale) const;
 
     std::vector<DrawOp> display_;
     std::vector<DrawOp> last_call_;
+    bool in_call_ = false;
+    std::vector<DrawOp> before_call_; // the retained list when the call began
+    std::vector<Caption> captions_;
+
+    // The backdrop's picture and what it was made from.
+    struct Backdrop {
+        std::vector<DrawOp> ops;
+        Scale scale;
+        qreal ratio = 0;
+        QRgb face = 0, text = 0;
+        QRect rect; // in pixels of the form
+        QImage image;
+        Scale seen_scale; // of the latest paint
+        qreal seen_ratio = 0;
+    };
+    mutable Backdrop backdrop_;
 };
 
 } // namespace toolkit

@@ -65,6 +65,8 @@ QString ReplaySession::run_line(const QString &line) {
     }
     if (command == QLatin1String("grab"))
         return grab(rest);
+    if (command == QLatin1String("export"))
+        return export_diagrams(rest);
     if (command == QLatin1String("tooltip"))
         return tooltip(words);
     if (command == QLatin1String("accessible"))
@@ -197,6 +199,18 @@ QString ReplaySession::grab(const QString &path) {
     settle();
     if (!form_.grab().save(path, "PNG"))
         return QStringLiteral("cannot write '%1'").arg(path);
+    return {};
+}
+
+// As Save Diagrams As does with the chosen name: a problem writing it is a notice.
+QString ReplaySession::export_diagrams(const QString &path) {
+    if (!toolkit::figure_format(path))
+        return QStringLiteral("export takes a file name ending in .png, .svg or .pdf");
+    settle();
+    if (!form_.has_drawing())
+        return QStringLiteral("export: nothing is drawn");
+    form_.save_diagrams(path);
+    settle();
     return {};
 }
 

@@ -37,6 +37,7 @@ private:
     QString grab(const QString &path);
     // The widget that tooltip and accessible name: a field, a frame, Option1 1-10 or plot.
     const QWidget *described_widget(const QStringList &words) const;
+    QString export_diagrams(const QString &path);
     QString tooltip(const QStringList &words);
     QString accessible(const QStringList &words);
     QString export_results(const QString &path);

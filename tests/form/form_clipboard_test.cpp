@@ -9,6 +9,8 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -301,9 +304,9 @@ TEST(CopyResults, needs_a_completed_conversion) {
 
 // State: the start-up case converted and drawn; the focus in a field.
 // Action: Ctrl+Shift+D.
-// Expected: a PNG of the plot area at twice the window's pixel density, the same picture for
-// other programs, and an SVG that parses; the PNG shows the box's background at its corner
-// and the white face of the first diagram's outer ring.
+// Expected: a PNG of the diagrams at twice the window's pixel density, the same picture for
+// other programs, and an SVG that parses; the PNG shows the sheet at its corner, the white
+// face of the first diagram's outer ring and the scale note under the diagrams.
 TEST(CopyDiagrams, png_at_twice_the_density_and_svg) {
     const auto form = shown_form();
     click(form->Convert[0]);
@@ -314,28 +317,63 @@ TEST(CopyDiagrams, png_at_twice_the_density_and_svg) {
     for (const char *format : {"image/png", "image/svg+xml", "application/x-qt-image"})
         EXPECT_TRUE(data->hasFormat(QLatin1String(format))) << format;
 
-    // The plot area is Line1's length wide and reaches down to the erase box's bottom edge,
-    // 6295 twips, outline included: 713 x 197 pixels at ratio 1.
+    // Line1's length wide, down to the scale note's bottom (6925 twips), and a pixel of the
+    // sheet around: 715 x 241 pixels at ratio 1, from (7, 223) of the window.
     const qreal ratio = form->devicePixelRatioF();
     const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
-    EXPECT_EQ(png.size(), (QSize(713, 197) * 2 * ratio));
+    EXPECT_EQ(png.size(), (QSize(715, 241) * 2 * ratio));
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), png.size());
     // Diagram 0's centre lies at (100.5, 333.7) pixels of the window, its radius 69: nine
     // tenths of the way out to the left is the ring's white face.
     const auto at = [&](double x, double y) {
-        return png.pixelColor(int((x - 8) * 2 * ratio), int((y - 224) * 2 * ratio));
+        return png.pixelColor(int((x - 7) * 2 * ratio), int((y - 223) * 2 * ratio));
     };
     EXPECT_EQ(at(100.5 - 0.9 * 69, 333.7), QColor(Qt::white));
     EXPECT_EQ(at(12, 228), form->palette().color(QPalette::Window));
+    int note_ink = 0; // the note's letters, on the row of pixels 444 to 452
+    for (int x = 8; x < 560; ++x)
+        note_ink += qGray(at(x, 448).rgb()) < 100;
+    EXPECT_GT(note_ink, 50);
 
     QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
     EXPECT_TRUE(svg.isValid());
-    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 713, 197));
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 715, 241));
+}
+
+// State: the start-up case drawn. Action: save the diagrams as PNG, SVG and PDF, into a
+// folder that cannot be written, and under another extension. Expected: files that read
+// back as what they are; a notice naming the file and no file where it cannot be written.
+TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) {
+    const auto form = shown_form();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d"));
+    form->save_diagrams(path + ".png");
+    EXPECT_FALSE(QFile::exists(path + ".png")) << "nothing drawn yet";
+    click(form->Convert[0]);
+    form->take_notice();
+
+    form->save_diagrams(path + ".PNG");
+    EXPECT_EQ(QImage(path + ".PNG", "PNG").size(), QSize(715, 241) * 2 * form->devicePixelRatioF());
+    form->save_diagrams(path + ".svg");
+    EXPECT_EQ(QSvgRenderer(path + ".svg").viewBox(), QRect(0, 0, 715, 241));
+    form->save_diagrams(path + ".pdf");
+    QFile pdf(path + ".pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    EXPECT_EQ(form->take_notice(), QString());
+
+    // A "folder" that is a file cannot be written into, not even by root.
+    form->save_diagrams(path + ".pdf/inside.png");
+    EXPECT_TRUE(form->take_notice().contains(QLatin1String("inside.png")));
+    form->save_diagrams(path + ".gif");
+    EXPECT_TRUE(form->take_notice().contains(QLatin1String("PNG, SVG or PDF")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 // State: a fresh window, then one with results.
 // Action: a context menu asked for over the plot area, a label, a button and a frame.
-// Expected: Copy Results and Copy Diagrams, the first enabled only once there are results;
+// Expected: Copy Results and the three diagram entries, enabled only once there are results
+// and a drawing;
 // its shortcut and choosing it then copy the table.
 TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
     const auto form = shown_form();
@@ -360,10 +398,12 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
         SCOPED_TRACE(target->objectName().toStdString());
         QMenu *menu = menu_at(target, at);
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(entries(menu),
-                  (QStringList{"Undo (disabled)", "Redo (disabled)", "", "Copy Results (disabled)",
-                               "Save Results As\u2026 (disabled)", "Copy Diagrams", "",
-                               "Keep Cases Between Runs", "Forget All Cases"}));
+        EXPECT_EQ(
+            entries(menu),
+            (QStringList{"Undo (disabled)", "Redo (disabled)", "", "Copy Results (disabled)",
+                         "Save Results As\u2026 (disabled)", "Copy Diagrams (disabled)",
+                         "Save Diagrams As\u2026 (disabled)", "Print Diagrams\u2026 (disabled)", "",
+                         "Keep Cases Between Runs", "Forget All Cases"}));
         menu->close();
     }
     click(form->Convert[0]);
@@ -376,8 +416,9 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
     EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
     QMenu *menu = menu_at(form.get(), QPoint(300, 300));
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(entries(menu).mid(3, 3),
-              (QStringList{"Copy Results", "Save Results As\u2026", "Copy Diagrams"}));
+    ASSERT_EQ(entries(menu).mid(3, 5),
+              (QStringList{"Copy Results", "Save Results As\u2026", "Copy Diagrams",
+                           "Save Diagrams As\u2026", "Print Diagrams\u2026"}));
     clipboard().clear();
     menu->actions().at(3)->trigger();
     menu->close();

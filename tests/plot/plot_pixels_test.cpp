@@ -2,6 +2,8 @@
 // where a phasor, a ring or the erased background must be.
 #include "tests/plot/plot_view.h"
 
+#include <QScreen>
+
 #include <string>
 
 namespace {
@@ -208,6 +210,30 @@ TEST(PlotPixelsRetained, repaint_shows_the_same_picture_without_saving_again) {
     EXPECT_TRUE(grab(*form).image.copy(plot_area) == before);
     EXPECT_EQ(form->state().jslot, jslot);
     EXPECT_EQ(form->canvas().last_call(), ops) << "no plot call ran again";
+}
+
+// State: a shown window. Action: conversions that move the phasors, keep them, erase them
+// and draw them again. Expected: after each, the screen (only the changed parts repainted)
+// equals a fresh rendering of the whole window.
+TEST(PlotPixelsRetained, the_screen_after_each_conversion_equals_a_fresh_rendering) {
+    auto form = testing_support::shown_form();
+    const auto screen = [&] {
+        QApplication::processEvents();
+        return form->screen()
+            ->grabWindow(form->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const Texts cases[] = {startup_abc,
+                           {"2", "1", "1", "45", "45", "45"},
+                           {"2", "1", "1", "45", "45", "45"},
+                           {"1", "3", "1", "10", "-100", "150"},
+                           {"0", "0", "0", "0", "0", "0"},
+                           startup_abc};
+    for (const Texts &texts : cases) {
+        convert(*form, 0, texts);
+        EXPECT_EQ(screen(), grab(*form).image) << "after " << texts[0] << " " << texts[3];
+    }
 }
 
 } // namespace

@@ -212,6 +212,8 @@ const BadLine bad_lines[] = {
     {"clipboard_with_argument", "clipboard now"},
     {"grab_without_file", "grab"},
     {"grab_into_missing_folder", "grab /nonexistent/folder/x.png"},
+    {"export_as_gif", "export /tmp/diagrams.gif"},
+    {"export_before_a_drawing", "export /tmp/diagrams.png"},
     {"tooltip_of_a_label", "tooltip Label2"},
     {"tooltip_of_slot_eleven", "tooltip Option1 11"},
     {"accessible_of_a_label", "accessible Label2"},
@@ -336,6 +338,22 @@ TEST(Replay, grab_writes_a_png_of_the_window) {
     EXPECT_EQ(reader.format(), QByteArray("png"));
     const QImage image = reader.read();
     EXPECT_EQ(image.size(), QSize(833, 461));
+}
+
+// Script: convert, export as SVG, export into a missing folder, dump.
+// Expected: the SVG written, the failure told as the dump's notice, status 0.
+TEST(Replay, export_writes_the_diagrams_and_tells_a_failure) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.svg"));
+    const Session run = replay("click Convert 0\nexport " + path.toUtf8() +
+                               "\nexport /nonexistent/folder/d.pdf\ndump\n");
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    QFile svg(path);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(json_object(run.lines[0])[QStringLiteral("notice")].toString().contains(
+        QLatin1String("d.pdf")));
 }
 
 // Script: dark theme, convert, grab; twice the size, grab; light theme at the defined

@@ -1,6 +1,9 @@
 // The retained display list: what is recorded, with which state, and what is dropped.
 #include "toolkit/canvas.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
                     PruneCase{"line_outside", line(6000, 6000, 7000, 7000), false}),
     [](const testing::TestParamInfo<PruneCase> &info) { return std::string(info.param.name); });
 
+TEST(Canvas, a_filled_box_hides_an_earlier_box_with_its_outline) {
+    Canvas c;
+    c.Box(1000, 1000, 5000, 5000);
+    c.FillStyle = 0;
+    c.Box(1000, 1000, 5000, 5000);
+    EXPECT_EQ(c.display_list().size(), 1u);
+}
+
 TEST(Canvas, a_transparent_box_hides_nothing) {
     Canvas c;
     c.Line(2000, 2000, 3000, 3000);
@@ -110,5 +121,116 @@ TEST(Canvas, repeated_wide_lines_are_kept_because_their_smoothed_edges_add_up) {
     c.Line(0, 0, 100, 100);
     EXPECT_EQ(c.display_list().size(), 2u);
 }
+
+// --- Painting --------------------------------------------------------------------------
+
+namespace painting {
+
+QImage painted(Canvas &c, const toolkit::Scale &scale, qreal ratio = 1,
+               const QPalette &palette = toolkit::light_palette(), bool still = true) {
+    c.still_backdrop = still;
+    QImage image(QSize(600, 450) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    // The still image is made at the second paint at a zoom.
+    c.paint(painter, palette, {}, scale);
+    c.paint(painter, palette, {}, scale);
+    c.still_backdrop = true;
+    return image;
+}
+
+// The same drawn operation by operation, never from the still image.
+QImage drawn(Canvas &c, const toolkit::Scale &scale, qreal ratio = 1,
+             const QPalette &palette = toolkit::light_palette()) {
+    return painted(c, scale, ratio, palette, false);
+}
+
+// A plot in small: a filled frame, two diagrams of solid and dotted discs, wide phasors.
+void draw_plot(Canvas &c, float radius = 600) {
+    c.DrawWidth = 1;
+    c.FillStyle = 0;
+    c.FillColor = toolkit::system_button_face;
+    c.Box(150, 150, 5800, 4000);
+    for (float xc : {1500.0F, 4000.0F}) {
+        c.DrawWidth = 1;
+        c.DrawStyle = 0;
+        c.FillColor = toolkit::QBColor(15);
+        c.Circle(xc, 2000, radius);
+        c.DrawStyle = 2;
+        c.Circle(xc, 2000, radius / 2);
+        c.DrawStyle = 0;
+        c.DrawWidth = 2;
+        c.Line(xc, 2000, xc + 0.7F * radius, 2000 - 0.3F * radius, toolkit::QBColor(12));
+    }
+}
+
+// State: a drawn plot. Action: paint it onto an image, once from scratch and again after a
+// change of zoom, pixel ratio, palette or picture. Expected: the very pixels of drawing
+// every operation anew.
+TEST(CanvasPaint, the_still_backdrop_gives_the_pixels_of_drawing_anew) {
+    const toolkit::Scale zoomed{1.5, {7, 3}};
+    QPalette dark = toolkit::dark_palette();
+    Canvas c;
+    draw_plot(c);
+    EXPECT_EQ(painted(c, {}), drawn(c, {}));
+    EXPECT_EQ(painted(c, zoomed), drawn(c, zoomed));
+    EXPECT_EQ(painted(c, zoomed, 2), drawn(c, zoomed, 2));
+    EXPECT_EQ(painted(c, zoomed, 2, dark), drawn(c, zoomed, 2, dark));
+    c.begin_call();
+    draw_plot(c, 500);
+    EXPECT_EQ(painted(c, zoomed, 2, dark), drawn(c, zoomed, 2, dark));
+}
+
+// Ink-weighted middle row of one column of a painted image.
+double ink_row(const QImage &image, int column) {
+    double ink = 0, moment = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const double w = 255 - qGray(image.pixel(column, y));
+        ink += w;
+        moment += w * (y + 0.5);
+    }
+    return moment / ink;
+}
+
+// State: a line 2 px wide from (20, 20) px rising 0.4 px over 300 px. Action: paint it at
+// ratio 2. Expected: its end lies 0.8 device pixels above its start, not on a whole pixel.
+TEST(CanvasPaint, line_ends_keep_their_fraction_of_a_pixel) {
+    Canvas c;
+    c.DrawWidth = 2;
+    c.Line(300, 300, 300 + 300 * 15, 300 - 6, toolkit::rgb_black);
+    QImage image(QSize(700, 100), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDevicePixelRatio(2);
+    QPainter painter(&image);
+    c.paint(painter, toolkit::light_palette());
+    painter.end();
+    EXPECT_NEAR(ink_row(image, 50) - ink_row(image, 630), 0.8 * 580 / 600, 0.15);
+}
+
+// State: captions given. Action: paint with and without them. Expected: their ink only with.
+TEST(CanvasPaint, captions_only_when_asked) {
+    Canvas c;
+    QFont font;
+    font.setPixelSize(13);
+    c.set_captions({{QStringLiteral("Zero Sequence"), 150, 150, 1500, 255, font, toolkit::rgb_blue,
+                     Qt::AlignHCenter | Qt::AlignTop}});
+    const auto blue_pixels = [&](toolkit::Canvas::Captions captions) {
+        QImage image(QSize(200, 50), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        c.paint(painter, toolkit::light_palette(), {}, {}, captions);
+        painter.end();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 100;
+        return n;
+    };
+    EXPECT_EQ(blue_pixels(toolkit::Canvas::Captions::without), 0);
+    EXPECT_GT(blue_pixels(toolkit::Canvas::Captions::with), 20);
+}
+
+} // namespace painting
 
 } // namespace
