@@ -79,9 +79,9 @@ BENCHMARK_CAPTURE(click_at_size, drawn, true)->Args({833, 461})->Args({3840, 216
 BENCHMARK_CAPTURE(click_at_size, empty, false)->Args({833, 461})->Args({3840, 2160});
 
 // One step of an edge drag: a few pixels narrower or wider, with its repaint.
-void resize_step(benchmark::State &state) {
+void resize_step(benchmark::State &state, bool drawn) {
     Form1 form;
-    show_at_size(form, state, true);
+    show_at_size(form, state, drawn);
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     bool narrower = true;
@@ -92,6 +92,7 @@ void resize_step(benchmark::State &state) {
     }
     state.counters["ratio"] = form.devicePixelRatioF();
 }
-BENCHMARK(resize_step)->Args({3840, 2160});
+BENCHMARK_CAPTURE(resize_step, drawn, true)->Args({3840, 2160});
+BENCHMARK_CAPTURE(resize_step, empty, false)->Args({3840, 2160});
 
 } // namespace

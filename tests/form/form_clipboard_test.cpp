@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -361,13 +363,18 @@ TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) 
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
     EXPECT_EQ(form->take_notice(), QString());
+    QPrinter printer; // printed to a PDF file, as a print dialog offers
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path + "-printed.pdf");
+    form->print_diagrams(printer);
+    EXPECT_GT(QFileInfo(path + "-printed.pdf").size(), 1000);
 
     // A "folder" that is a file cannot be written into, not even by root.
     form->save_diagrams(path + ".pdf/inside.png");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("inside.png")));
     form->save_diagrams(path + ".gif");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("PNG, SVG or PDF")));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 // State: a fresh window, then one with results.

@@ -208,29 +208,6 @@ TEST(CanvasPaint, line_ends_keep_their_fraction_of_a_pixel) {
     EXPECT_NEAR(ink_row(image, 50) - ink_row(image, 630), 0.8 * 580 / 600, 0.15);
 }
 
-// State: captions given. Action: paint with and without them. Expected: their ink only with.
-TEST(CanvasPaint, captions_only_when_asked) {
-    Canvas c;
-    QFont font;
-    font.setPixelSize(13);
-    c.set_captions({{QStringLiteral("Zero Sequence"), 150, 150, 1500, 255, font, toolkit::rgb_blue,
-                     Qt::AlignHCenter | Qt::AlignTop}});
-    const auto blue_pixels = [&](toolkit::Canvas::Captions captions) {
-        QImage image(QSize(200, 50), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        c.paint(painter, toolkit::light_palette(), {}, {}, captions);
-        painter.end();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 100;
-        return n;
-    };
-    EXPECT_EQ(blue_pixels(toolkit::Canvas::Captions::without), 0);
-    EXPECT_GT(blue_pixels(toolkit::Canvas::Captions::with), 20);
-}
-
 } // namespace painting
 
 } // namespace
