@@ -87,7 +87,6 @@ public:
     std::function<bool(const QString &question)> ask;
     // The context menu of the window, as the right mouse button opens it (unshown).
     QMenu *context_menu();
-    QUndoStack &undo_stack() { return *undo_stack_; }
     // Puts the window where it was closed last, and at that size, on a screen that exists.
     void restore_geometry();
     // The results table as comma-separated values into the file at path, written whole; a

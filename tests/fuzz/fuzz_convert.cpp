@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     for (const char *name :
          {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
         setenv(name, (std::string(home) + '/' + name).c_str(), 1);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
+    });
     static int argc = 1;
     static char name[] = "fuzz_convert";
     static char *argv[] = {name, nullptr};
