@@ -67,8 +67,6 @@ struct Scale {
         return QRect(point(left, top), point(right, bottom))
             .adjusted(-before, -before, after, after);
     }
-    // The same mapping without the origin: for controls placed inside a container.
-    Scale inside() const { return {zoom, {}}; }
 
     bool operator==(const Scale &) const = default;
 };
