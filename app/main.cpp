@@ -8,9 +8,10 @@
 #include <QIcon>
 
 int main(int argc, char **argv) {
-    if (const std::optional<int> status = start_up::answer_without_window(argc, argv))
-        return *status;
-    start_up::DisplayGuard display_guard(argc, argv);
+    const start_up::CommandLine options = start_up::read_command_line(argc, argv);
+    if (options.exit_status)
+        return *options.exit_status;
+    start_up::DisplayGuard display_guard(options);
     QApplication app(argc, argv);
     display_guard.release();
     toolkit::setup_application(app);

@@ -1,11 +1,12 @@
 #include "app/start_up.h"
 
+#include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include <fcntl.h>
@@ -32,6 +33,7 @@ constexpr const char *usage =
     "  -display HOST:SCREEN      the X display to open instead of $DISPLAY\n"
     "  -qwindowgeometry +X+Y     where to place the window\n"
     "  -qwindowicon FILE         the window's icon instead of Trivane's\n"
+    "  -style NAME               the widget style instead of Trivane's own\n"
     "\n"
     "Without a desktop session, run it under a virtual X server: xvfb-run trivane\n";
 
@@ -46,12 +48,35 @@ std::string env(const char *name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-// Qt takes its options with one dash or two.
-bool is_qt_option(const char *arg, const char *name) {
-    if (arg[0] != '-')
-        return false;
-    const char *rest = arg[1] == '-' ? arg + 2 : arg + 1;
-    return std::strcmp(rest, name) == 0;
+// The options QGuiApplication, QApplication and the X11 platform take, with a value or
+// without.
+constexpr const char *qt_options_with_value[] = {"platform",        "platformpluginpath",
+                                                 "platformtheme",   "plugin",
+                                                 "qwindowgeometry", "geometry",
+                                                 "qwindowtitle",    "title",
+                                                 "qwindowicon",     "icon",
+                                                 "display",         "name",
+                                                 "session",         "style",
+                                                 "stylesheet",      "visual",
+                                                 "qmljsdebugger"};
+constexpr const char *qt_flags[] = {"reverse", "widgetcount", "sync",
+                                    "nograb",  "dograb",      "testability"};
+
+// The argument as typed that an unknown option name came from.
+QString as_typed(const QStringList &arguments, const QString &name) {
+    for (const QString &argument : arguments.sliced(1)) {
+        QString bare = argument;
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare.section(QLatin1Char('='), 0, 0) == name)
+            return argument;
+    }
+    return name;
+}
+
+int refuse(const QString &what) {
+    std::fprintf(stderr, "trivane: %s; trivane --help lists the options\n", qPrintable(what));
+    return 2;
 }
 
 // What the guard knows while the QApplication is being constructed; the message handler
@@ -170,31 +195,59 @@ void on_message(QtMsgType type, const QMessageLogContext &context, const QString
 
 } // namespace
 
-std::optional<int> answer_without_window(int argc, char **argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("trivane %s\n", TRIVANE_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(usage, stdout);
-            return 0;
-        }
+CommandLine read_command_line(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    QCommandLineParser parser;
+    // Qt's options are words after one dash: -platform, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char *name : qt_options_with_value)
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char *name : qt_flags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+
+    CommandLine options;
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        options.exit_status = refuse(
+            unknown.isEmpty()
+                ? parser.errorText().section(QLatin1Char('.'), 0, 0).toLower()
+                : QStringLiteral("unknown option %1").arg(as_typed(arguments, unknown.first())));
+        return options;
     }
-    return std::nullopt;
+    if (parser.isSet(help)) {
+        std::fputs(usage, stdout);
+        options.exit_status = 0;
+    } else if (parser.isSet(version)) {
+        std::printf("trivane %s\n", TRIVANE_VERSION);
+        options.exit_status = 0;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        options.exit_status = refuse(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+    }
+    const auto value = [&](const char *name) -> std::optional<std::string> {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option))
+            return std::nullopt;
+        return parser.value(option).toLocal8Bit().toStdString();
+    };
+    options.platform = value("platform");
+    options.display = value("display");
+    return options;
 }
 
-DisplayGuard::DisplayGuard(int argc, char **argv) {
+DisplayGuard::DisplayGuard(const CommandLine &options) {
     guarded = Guarded{};
-    guarded.platform = env("QT_QPA_PLATFORM");
-    guarded.x11 = env("DISPLAY");
+    guarded.platform = options.platform.value_or(env("QT_QPA_PLATFORM"));
+    guarded.x11 = options.display.value_or(env("DISPLAY"));
     guarded.wayland = env("WAYLAND_DISPLAY");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (is_qt_option(argv[i], "platform"))
-            guarded.platform = argv[i + 1];
-        else if (is_qt_option(argv[i], "display"))
-            guarded.x11 = argv[i + 1];
-    }
     // The X library writes some failures straight to standard error: hold it in memory.
     std::fflush(stderr);
     guarded.held = memfd_create("trivane-start-up", MFD_CLOEXEC);

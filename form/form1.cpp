@@ -86,12 +86,6 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
-    // The diagrams are a figure in colours of their own: from Line1 down to the bottom of
-    // the erase box, the plot area and its captions stay light in every theme.
-    set_light_sheet(Line1->X1, Line1->Y1, Line1->X2, plot_bottom());
-    for (toolkit::Label *label :
-         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
-        put_on_sheet(label->widget());
     create_plot_area();
     set_up_undo();
     set_up_keeping();

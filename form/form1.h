@@ -55,7 +55,7 @@ namespace form {
 struct ControlDef;
 }
 namespace toolkit {
-class GraphicArea;
+class Sheet;
 class EntryField;
 class Notice;
 class Announcement;
@@ -73,7 +73,8 @@ public:
     // What the window holds, for tests and the replay driver to read.
     const calc::PhasorState &phasors() const { return phasors_; }
     const form::FormState &state() const { return state_; }
-    // The transparent area over the diagrams that carries their description and tooltip.
+    // The sheet the diagrams and their captions stand on; it carries their description and
+    // tooltip.
     const QWidget *plot_area() const;
 
     // A short message over the window for a few seconds, spoken by screen readers.
@@ -216,8 +217,8 @@ private:
     // The values check_the_values accepted in the checked group, in reading order.
     std::array<toolkit::EntryNumber, 6> accepted_{};
     std::array<toolkit::TextBox *, 24> fields_{};
-    // Over the plot area: what screen readers and tooltips tell of the diagrams.
-    toolkit::GraphicArea *plot_area_ = nullptr;
+    // The sheet: what screen readers and tooltips tell of the diagrams.
+    toolkit::Sheet *plot_area_ = nullptr;
     toolkit::Notice *notice_ = nullptr;
     toolkit::Announcement *announcement_ = nullptr;
     QString latest_notice_; // since the last take_notice()

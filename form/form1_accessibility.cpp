@@ -6,6 +6,7 @@
 #include "toolkit/accessible.h"
 #include "toolkit/form_window.h"
 #include "toolkit/notice.h"
+#include "toolkit/sheet.h"
 #include "toolkit/number_text.h"
 
 #include <QGroupBox>
@@ -41,13 +42,15 @@ void Form1::describe_for_screen_readers() {
         "the longest of A, B and C reaches the outer circle"));
 }
 
-// The area stands over the plot box, from Line1 down to the bottom of the erase box.
+// The diagrams are a figure in colours of their own: from Line1 down to the bottom of the
+// erase box, the sheet and the six captions on it stay light in every theme once drawn.
 void Form1::create_plot_area() {
-    plot_area_ = new toolkit::GraphicArea(this);
+    plot_area_ = make_sheet(Line1->X1, Line1->Y1, Line1->X2, plot_bottom());
     plot_area_->setObjectName(QStringLiteral("plot"));
     plot_area_->setAccessibleName(QStringLiteral("Phasor diagrams"));
-    toolkit::place(plot_area_, Line1->X1, Line1->Y1, Line1->X2 - Line1->X1,
-                   plot_bottom() - Line1->Y1);
+    for (toolkit::Label *label :
+         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
+        put_on_sheet(label->widget());
     plot_area_->show();
     toolkit::set_description(
         plot_area_, QStringLiteral("Nothing is drawn yet: enter a case and press CONVERT."));

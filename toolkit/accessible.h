@@ -6,9 +6,9 @@ class QString;
 
 namespace toolkit {
 
-// A transparent area over part of a form that stands for a picture the form draws there:
-// screen readers meet it as a graphic whose name and description tell what is drawn, and
-// it can carry a tooltip. It paints nothing and takes no clicks beyond the tooltip's hover.
+// An area of a form that stands for a picture drawn there: screen readers meet it as a
+// graphic whose name and description tell what is drawn, and it can carry a tooltip. It
+// takes no focus.
 class GraphicArea : public QWidget {
 public:
     explicit GraphicArea(QWidget *parent);

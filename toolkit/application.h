@@ -2,6 +2,8 @@
 
 class QApplication;
 class QFont;
+class QScreen;
+class QSize;
 
 namespace toolkit {
 
@@ -14,5 +16,13 @@ QFont form_font(bool bold = false);
 
 // The toolkit's default font, for controls that set none.
 QFont default_font();
+
+// The desktop's font, as the application had it before setup_application set the
+// program's own; a test may set another.
+void set_desktop_font(const QFont &font);
+// The zoom a form opens at: the desktop font's size in pixels over 12 pixels (the 9 points
+// at 96 dpi that Qt gives when the desktop sets no font), within the screen's free area;
+// never below 1.
+double opening_zoom(const QScreen *screen, QSize defined_size);
 
 } // namespace toolkit

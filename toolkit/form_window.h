@@ -4,28 +4,27 @@
 #include "toolkit/controls.h"
 #include "toolkit/twips.h"
 
-#include <QPalette>
-#include <QPointer>
 #include <QWidget>
 
 #include <deque>
-#include <vector>
 
 namespace toolkit {
 
-// A form in twips: its drawn output (the canvas) and its line shapes are painted here,
-// beneath the child controls, on the form's background colour.
+class Sheet;
+class TwipsLayout;
+
+// A form in twips: its line shapes are painted here, beneath the child controls, on the
+// form's background colour, and its drawn output (the canvas) on its sheet.
 //
-// The window opens at the defined size and may grow, never shrink: the whole form then
-// scales with it, zoom = the smaller of width and height over the defined ones, centred in
-// any spare space. Controls placed with place() keep their twips rectangles and get their
-// pixels and font sizes anew at every zoom; the canvas and the lines repaint from twips.
-// Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 resize the window in steps, and back.
+// The form's controls stand in a TwipsLayout: the window opens at the defined size (larger
+// when the desktop's font is larger) and may grow, never shrink, and the whole form scales
+// with it, zoom = the smaller of width and height over the defined ones, centred in any
+// spare space. The zoom the window asks for is a property of the form: Ctrl++ (or Ctrl+=),
+// Ctrl+- and Ctrl+0 change it in steps, and the window follows by its size hint.
 //
-// A form may name a light sheet: a rectangle that always paints in a light palette (the
-// current one when it is light, light_palette() otherwise), so a drawing whose colours the
-// program fixes stays legible in a dark theme. The canvas paints with the sheet's palette,
-// and controls put on the sheet take their system colours from it too.
+// The sheet is a child widget over part of the form on which the canvas paints: in a dark
+// theme it takes a light palette once there is a drawing, so a drawing whose colours the
+// program fixes stays legible, and the controls put on it take their colours from it.
 class FormWindow : public QWidget {
     Q_OBJECT
 
@@ -35,31 +34,34 @@ public:
     Canvas &canvas() { return canvas_; }
     const Canvas &canvas() const { return canvas_; }
 
-    // The mapping from twips to pixels of this window at the current zoom.
-    const Scale &scale() const { return scale_; }
-    double zoom() const { return scale_.zoom; }
+    // The mapping from twips to pixels of this window at the current size.
+    const Scale &scale() const;
+    double zoom() const { return scale().zoom; }
     // A rectangle of the client area in twips, in pixels of this window.
     QRect px_rect(double left, double top, double width, double height) const {
-        return scale_.rect(left, top, width, height);
+        return scale().rect(left, top, width, height);
     }
     // The window's size at zoom 1.
-    QSize defined_size() const { return defined_size_; }
+    QSize defined_size() const;
 
-    // Resizes the window to the next zoom step up or down (100%, 125%, 150%, 175%, 200%,
-    // 250%, 300%, 400%, ...) within the screen, or back to the defined size; a maximised
-    // or full-screen window first returns to normal.
+    // The zoom the window asks for, and resizes itself to (a maximised or full-screen
+    // window first returns to normal).
+    void set_zoom(double zoom);
+    // The next zoom step up or down (100%, 125%, 150%, 175%, 200%, 250%, 300%, 400%, ...)
+    // within the screen, or back to the defined size.
     void zoom_in();
     void zoom_out();
     void zoom_reset();
 
-    // The light sheet, in twips of the client area (edges included), and its pixels.
-    void set_light_sheet(double left, double top, double right, double bottom);
-    QRect sheet_rect() const;
-    // What the sheet paints with: the current palette if light, else light_palette().
-    QPalette sheet_palette() const;
-    // A control standing on the sheet: colours of its own stay, the rest come from the
-    // sheet's palette.
+    // Makes the sheet over a rectangle in twips of the client area, edges included.
+    Sheet *make_sheet(double left, double top, double right, double bottom);
+    // Moves a control of the form onto the sheet; it keeps its place in the form's twips.
     void put_on_sheet(QWidget *control);
+    // The sheet's pixels in this window, or an empty rectangle without one.
+    QRect sheet_rect() const;
+
+    // The line shapes in the form's palette, in pixels of this window.
+    void paint_lines(QPainter &painter) const;
 
 signals:
     // The zoom or the form's origin changed; placed controls already have their new pixels.
@@ -68,28 +70,13 @@ signals:
 protected:
     LineShape &add_line(const LineShape &line);
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    struct SheetControl {
-        QPointer<QWidget> control;
-        QPalette own; // the roles it set itself
-    };
-
-    Scale scale_for(QSize size) const;
-    void rescale();
-    void paint_sheet_controls();
-    void resize_to_zoom(double zoom);
-
     Canvas canvas_;
     std::deque<LineShape> lines_; // deque: handles to its lines stay valid
-    QSize defined_size_;
-    double width_twips_, height_twips_;
-    Scale scale_;
-    bool has_sheet_ = false;
-    double sheet_[4] = {}; // left, top, right, bottom
-    std::vector<SheetControl> sheet_controls_;
+    TwipsLayout *layout_;
+    Sheet *sheet_ = nullptr;
 };
 
 // The form a widget stands on (the widget itself if it is one), or none.
@@ -98,7 +85,8 @@ const FormWindow *form_of(const QWidget *widget);
 // Places a control at a twips rectangle relative to its container, as the window
 // definition gives it, and keeps it there at every zoom of the form it belongs to, its
 // font scaled alike (the font it has when first placed is its size at zoom 1). A control
-// of the form itself is placed relative to the form's origin.
+// of the form itself is placed relative to the form's origin, one in a frame relative to
+// the frame, one on the sheet in the form's twips.
 void place(QWidget *control, double left, double top, double width, double height);
 
 } // namespace toolkit

@@ -56,8 +56,17 @@ struct Scale {
     int pen_width(int width) const {
         return std::max(1, static_cast<int>(std::lround(width * zoom)));
     }
-    // The same mapping without the origin: for controls placed inside a container.
-    Scale inside() const { return {zoom, {}}; }
+    // The pixels a drawn box with these corners may cover: corner to corner, both
+    // corners' pixels in it, and the spread of its outline, a pen of one pixel at the
+    // defined size, beyond them.
+    QRect outlined_rect(double left, double top, double right, double bottom) const {
+        const int pen = pen_width(1);
+        // The far edges are drawn a pixel in from their corners, with the same spread.
+        const int before = pen / 2;      // left of and above the corners
+        const int after = (pen - 1) / 2; // right of and below them
+        return QRect(point(left, top), point(right, bottom))
+            .adjusted(-before, -before, after, after);
+    }
 
     bool operator==(const Scale &) const = default;
 };

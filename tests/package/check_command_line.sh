@@ -38,6 +38,18 @@ for flag in --help -h; do
   [ ! -s "$err" ] || fail "$flag wrote to stderr: $(cat "$err")"
 done
 
+# An unknown option or an argument: one line naming it, status 2, before any display.
+for word in --bogus --verison -bogus stray; do
+  run "${headless[@]}" "$trivane" "$word"
+  [ "$rc" -eq 2 ] || fail "$word: exited with $rc, not 2: $(cat "$err")"
+  [ ! -s "$out" ] && [ "$(wc -l <"$err")" -eq 1 ] && grep -qF -- "$word" "$err" ||
+    fail "$word: expected one line naming it on stderr, got: $(cat "$out" "$err")"
+done
+# Qt's own options, with their values, pass on to Qt.
+run "${headless[@]}" "$trivane" -style fusion -qwindowgeometry 900x500+0+0 --reverse --version
+[ "$rc" -eq 0 ] && [ "$(cat "$out")" = "trivane $version" ] ||
+  fail "Qt's options with --version: exited with $rc: $(cat "$out" "$err")"
+
 run "${headless[@]}" "$trivane"
 expect_one_line "without a display" "xvfb-run"
 

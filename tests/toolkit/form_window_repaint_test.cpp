@@ -45,6 +45,7 @@ TEST(FormWindowRepaint, window_after_drawings_matches_a_fresh_rendering) {
     // State: a shown window. Action: three drawings with the lines moved each time, events
     // handled in between. Expected: the screen shows no stale pixels anywhere.
     toolkit::FormWindow window(6000, 4500);
+    window.make_sheet(60, 60, 5940, 4440);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QImage blank = shown(window);
@@ -65,6 +66,7 @@ TEST(FormWindowRepaint, partial_repaints_across_the_drawing_match_a_fresh_render
     // would) across circle edges, a line and empty background. Expected: no pixel changes
     // from a fresh rendering.
     toolkit::FormWindow window(6000, 4500);
+    window.make_sheet(60, 60, 5940, 4440);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     draw(window.canvas(), 4400, 1000);

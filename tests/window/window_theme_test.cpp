@@ -181,4 +181,30 @@ TEST(WindowThemeSheet, plot_area_stays_light_and_the_light_theme_comes_back_unch
     EXPECT_EQ(form->grab().toImage(), light);
 }
 
+// State: the dark theme at start-up. Action: a conversion, then a light theme of other
+// colours. Expected: before the drawing the plot area is the window's own dark grey, not an
+// empty light block; after the switch its captions are in the new theme's text colour.
+TEST(WindowThemeSheet, sheet_lights_up_with_the_drawing_and_its_captions_follow_the_theme) {
+    const auto restore = qScopeGuard([] { QApplication::setPalette(toolkit::light_palette()); });
+    QApplication::setPalette(toolkit::dark_palette());
+    auto form = shown_form();
+    const QRect sheet = form->sheet_rect();
+    const QImage before = form->grab().toImage();
+    EXPECT_EQ(before.pixel(sheet.center()), before.pixel(2, 2)) << "an empty light block";
+    testing_support::click(form->Convert[0]);
+
+    QPalette other = toolkit::light_palette();
+    const QColor ink(0, 0, 160);
+    other.setColor(QPalette::WindowText, ink);
+    QApplication::setPalette(other);
+    QApplication::processEvents();
+    const QImage after = form->grab().toImage();
+    int inked = 0;
+    const QRect caption = form->Positive_label.widget()->geometry().translated(sheet.topLeft());
+    for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x <= caption.right(); ++x)
+            inked += QColor(after.pixel(x, y)) == ink ? 1 : 0;
+    EXPECT_GT(inked, 20);
+}
+
 } // namespace

@@ -2,6 +2,9 @@
 // its text rendered anew at the larger size; Ctrl+- and Ctrl+0 step back.
 #include "tests/support/shown_form.h"
 
+#include <QScopeGuard>
+#include <QScreen>
+
 #include <algorithm>
 #include <string>
 
@@ -88,6 +91,9 @@ TEST_P(WindowSize, form_keeps_its_proportions_centred) {
     EXPECT_EQ(form->size(), c.shown);
     EXPECT_DOUBLE_EQ(form->zoom(), c.zoom);
     EXPECT_EQ(rect_in_form(*form, "Polar_ABC").topLeft(), c.origin + QPoint(16, 16) * c.zoom);
+    // Controls in a frame stand relative to it, without the form's centring.
+    EXPECT_EQ(rect_in_form(*form, "mag_a").topLeft() - rect_in_form(*form, "Polar_ABC").topLeft(),
+              QPoint(24, 48) * c.zoom);
     const QImage image = form->grab().toImage();
     const QColor face = form->palette().color(QPalette::Button);
     EXPECT_EQ(image.pixelColor(1, 1), face);
@@ -110,6 +116,40 @@ TEST(WindowZoom, ctrl_minus_steps_down_and_ctrl_0_goes_back) {
     EXPECT_EQ(form->size(), QSize(1458, 807));
     QTest::keyClick(form.get(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(form->size(), QSize(833, 461));
+}
+
+// Run by the window_tests_big_screen entry on a 3840 x 2160 screen, where the window can grow.
+class BigScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::primaryScreen()->availableGeometry().width() < 3840)
+            GTEST_SKIP() << "needs the 3840 x 2160 offscreen screen of big_screen.json";
+    }
+};
+
+// State: fresh window. Action: Ctrl++, Ctrl+=, then Ctrl+-. Expected: 125%, 150%, 125%.
+TEST_F(BigScreen, ctrl_plus_steps_up_and_ctrl_minus_back) {
+    auto form = shown_form();
+    QTest::keyClick(form.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(form->size(), QSize(1041, 576));
+    QTest::keyClick(form.get(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(form->size(), QSize(1250, 692));
+    EXPECT_NEAR(form->zoom(), 1.5, 0.01);
+    QTest::keyClick(form.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(form->size(), QSize(1041, 576));
+}
+
+// State: the desktop's font at twice the usual size, then far larger. Action: open the
+// window. Expected: twice the defined size; then as large as the screen holds.
+TEST_F(BigScreen, window_opens_at_the_zoom_of_the_desktop_font) {
+    const auto restore = qScopeGuard([] { toolkit::set_desktop_font(QFont("Sans Serif", 9)); });
+    toolkit::set_desktop_font(QFont("Sans Serif", 18));
+    EXPECT_EQ(shown_form()->size(), QSize(1666, 922));
+    toolkit::set_desktop_font(QFont("Sans Serif", 72));
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QSize size = shown_form()->size();
+    EXPECT_TRUE(size.width() == room.width() || size.height() == room.height()) << size.width();
+    EXPECT_TRUE(room.expandedTo(size) == room) << size.width() << " x " << size.height();
 }
 
 } // namespace
