@@ -3,6 +3,7 @@
 
 #include "form/form1_definition.h"
 #include "toolkit/application.h"
+#include "toolkit/palette.h"
 #include "toolkit/save_file.h"
 
 #include <QAction>
@@ -67,12 +68,9 @@ bool Form1::has_drawing() const {
 
 // The plot area from Line1 down to the scale note under it, on the light sheet.
 toolkit::Figure Form1::diagrams_figure() const {
-    return {canvas(),
-            Line1->X1,
-            Line1->Y1,
-            Line1->X2,
-            Label22.Top() + Label22.Height(),
-            sheet_palette(),
+    return {canvas(), Line1->X1, Line1->Y1, Line1->X2, Label22.Top() + Label22.Height(),
+            // A picture on its own is on paper: light in a dark theme too.
+            toolkit::is_light(palette()) ? palette() : toolkit::light_palette(),
             QStringLiteral("Trivane phasor diagrams")};
 }
 
