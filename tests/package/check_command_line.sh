@@ -79,15 +79,17 @@ command -v xwininfo >/dev/null && command -v xprop >/dev/null ||
 xauth -q -f "$scratch/client" add "$d" . "$cookie" 2>/dev/null
 x=(env DISPLAY="$d" XAUTHORITY="$scratch/client")
 # An empty data path hides an installed icon theme: the window shows the built-in drawing.
-"${headless[@]}" "${x[@]}" XDG_DATA_DIRS="$scratch" "$trivane" >/dev/null 2>&1 &
+"${headless[@]}" "${x[@]}" XDG_DATA_DIRS="$scratch" "$trivane" >/dev/null 2>"$scratch/window.err" &
 pids+=($!)
 window=""
-for _ in $(seq 100); do
+# A loaded machine (CI runs tests side by side) may take seconds to show it.
+for _ in $(seq 300); do
   window="$("${x[@]}" xwininfo -root -children | awk '/"Trivane/ { print $1; exit }')"
   [ -n "$window" ] && break
+  kill -0 "${pids[-1]}" 2>/dev/null || break
   sleep 0.1
 done
-[ -n "$window" ] || fail "no Trivane window appeared on $d"
+[ -n "$window" ] || fail "no Trivane window appeared on $d: $(cat "$scratch/window.err")"
 sizes="$("${x[@]}" xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')"
 for size in 16 32 48 128; do
   grep -qF "($size x $size)" <<<"$sizes" || fail "the window icon has no $size px image: $sizes"
