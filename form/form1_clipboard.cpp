@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -115,12 +116,17 @@ QMenu *Form1::context_menu() {
     copy_results_action_->setEnabled(state_.has_results);
     save_results_action_->setEnabled(state_.has_results);
     enable_diagram_outputs(has_drawing());
-    const auto enable_shortcuts = [this] {
-        copy_results_action_->setEnabled(true);
-        enable_diagram_outputs(true);
+    // A menu is also destroyed with the window, after its actions may be: each is guarded.
+    const QList<QPointer<QAction>> shortcuts{copy_results_action_, copy_diagrams_action_,
+                                             save_diagrams_action_, print_diagrams_action_};
+    const auto enable_shortcuts = [shortcuts] {
+        for (const QPointer<QAction> &action : shortcuts) {
+            if (action)
+                action->setEnabled(true);
+        }
     };
-    connect(menu, &QMenu::aboutToHide, this, enable_shortcuts);
-    connect(menu, &QObject::destroyed, this, enable_shortcuts);
+    connect(menu, &QMenu::aboutToHide, copy_results_action_, enable_shortcuts);
+    connect(menu, &QObject::destroyed, copy_results_action_, enable_shortcuts);
     return menu;
 }
 
