@@ -143,20 +143,21 @@ QString MemoryStore::path() const {
     return folder_ + QStringLiteral("/cases.json");
 }
 
-StoredCases MemoryStore::read_and_keep_damage_aside() {
-    const QString file_path = path();
-    QFile file(file_path);
+StoredCases MemoryStore::read_file() const {
+    QFile file(path());
     if (!file.exists())
         return {};
-    StoredCases read;
-    if (file.size() > largest_file) {
-        read.problem = QStringLiteral("larger than 1 MB");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        read.problem = QStringLiteral("unreadable: %1").arg(file.errorString());
-    } else {
-        read = read_cases(file.readAll());
-        file.close();
-    }
+    // A file far larger than ten cases can be is never read into memory.
+    if (file.size() > largest_file)
+        return StoredCases{{}, QStringLiteral("larger than 1 MB"), {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return StoredCases{{}, QStringLiteral("unreadable: %1").arg(file.errorString()), {}};
+    return read_cases(file.readAll());
+}
+
+StoredCases MemoryStore::read_and_keep_damage_aside() {
+    const QString file_path = path();
+    StoredCases read = read_file();
     if (read.problem.isEmpty())
         return read;
     // rename() never replaces a file that exists.
@@ -194,15 +195,8 @@ StoredCases MemoryStore::load() {
         return {};
     QLockFile lock(path() + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(5000);
-    StoredCases read = locked ? read_and_keep_damage_aside() : [this] {
-        // A folder that cannot be written: read what is there and leave it as it is.
-        QFile file(path());
-        if (file.size() > largest_file)
-            return StoredCases{{}, QStringLiteral("larger than 1 MB"), {}};
-        if (!file.open(QIODevice::ReadOnly))
-            return StoredCases{{}, QStringLiteral("unreadable: %1").arg(file.errorString()), {}};
-        return read_cases(file.readAll());
-    }();
+    // A folder that cannot be written (no lock): read what is there and leave it as it is.
+    StoredCases read = locked ? read_and_keep_damage_aside() : read_file();
     // The good cases of a damaged file stay kept for the next start.
     if (!read.kept_aside.isEmpty() && !read.cases.empty())
         (void)toolkit::save_file(path(), write_cases(read.cases));

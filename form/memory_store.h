@@ -67,7 +67,9 @@ private:
     // Under the lock: the cases in the file, `change` applied to them, the result written
     // whole. A damaged file is moved aside first; a file that cannot be is left alone.
     template <typename Change> QString update(Change change);
-    // The file as it is; a damaged one is moved aside.
+    // The file as it is, or why it cannot be trusted.
+    StoredCases read_file() const;
+    // The same; a damaged file is then moved aside.
     StoredCases read_and_keep_damage_aside();
     QString folder_;
 };
