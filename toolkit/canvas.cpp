@@ -56,6 +56,31 @@ bool has_still_backdrop(const std::vector<DrawOp> &ops) {
     return true;
 }
 
+// The device's pixels per logical pixel where painting may copy pixels instead of drawing
+// them: a raster device moved by whole pixels only; 0 elsewhere.
+qreal copying_ratio(const QPainter &painter) {
+    const QTransform &t = painter.worldTransform();
+    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster ||
+        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()))
+        return 0;
+    // The ratio of the device painted on, which a widget rendered elsewhere is not.
+    return painter.paintEngine()->paintDevice()->devicePixelRatio();
+}
+
+// Copies an image in bands of fewer rows than the raster engine hands to its worker
+// threads: at this size each band is quicker done at once than shared out.
+void copy_in_bands(QPainter &painter, QPoint at, const QImage &image, QRect source) {
+    const int ratio = static_cast<int>(image.devicePixelRatio());
+    const int band = (64 / ratio) * ratio;
+    for (int y = source.top(); y <= source.bottom(); y += band) {
+        const QRect part(source.left(), y, source.width(), std::min(band, source.bottom() + 1 - y));
+        painter.drawImage(QRectF(QPointF(at) + QPointF(0, (y - source.top()) / ratio),
+                                 QSizeF(part.size()) / ratio),
+                          image, part);
+    }
+}
+
 } // namespace
 
 TwipsBounds painted_bounds(const DrawOp &op) {
@@ -167,6 +192,11 @@ QRect painted_rect(const DrawOp &op, const Scale &scale) {
         .adjusted(-pad, -pad, pad, pad);
 }
 
+QRect box_rect(const DrawOp &box, const Scale &scale) {
+    return {scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
+            scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2))};
+}
+
 void Canvas::set_captions(std::vector<Caption> captions) {
     if (captions == captions_)
         return;
@@ -185,16 +215,12 @@ void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &
     painter.setRenderHint(QPainter::Antialiasing, op.width > 1);
     switch (op.kind) {
     case DrawOp::Kind::Box: {
-        const QRect r = QRect(scale.point(std::min(op.x1, op.x2), std::min(op.y1, op.y2)),
-                              scale.point(std::max(op.x1, op.x2), std::max(op.y1, op.y2)));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.drawRect(box_rect(op, scale).adjusted(0, 0, -1, -1));
         break;
     }
-    case DrawOp::Kind::Circle: {
-        const int r = scale.px(op.r);
-        painter.drawEllipse(scale.point(op.x, op.y), r, r);
+    case DrawOp::Kind::Circle:
+        draw_circle(painter, scale.point(op.x, op.y), scale.px(op.r));
         break;
-    }
     case DrawOp::Kind::Line: {
         // The start on a whole pixel, as a circle's centre is, so a phasor leaves the middle
         // of its rings and one along an axis covers whole rows; the end at its exact offset.
@@ -206,21 +232,51 @@ void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &
     }
 }
 
+void Canvas::draw_circle(QPainter &painter, QPoint centre, int r) const {
+    // At a whole ratio, so that the copy's corner lies on a device pixel.
+    const qreal device_ratio = copying_ratio(painter);
+    const int ratio = static_cast<int>(device_ratio);
+    if (ratio < 1 || ratio != device_ratio || painter.testRenderHint(QPainter::Antialiasing)) {
+        painter.drawEllipse(centre, r, r);
+        return;
+    }
+    const QPen &pen = painter.pen();
+    const QBrush &brush = painter.brush();
+    auto found = std::find_if(stamps_.begin(), stamps_.end(), [&](const Stamp &s) {
+        return s.r == r && s.ratio == ratio && s.pen == pen && s.brush == brush;
+    });
+    // Unsmoothed, every pixel is the pen's, the brush's or untouched, so the copy over what
+    // lies below gives exactly the pixels of drawing there.
+    const int half = r + pen.width() + 2;
+    if (found == stamps_.end()) {
+        constexpr std::size_t kept = 8;
+        if (stamps_.size() == kept)
+            stamps_.erase(stamps_.begin());
+        QImage image(QSize(2 * half + 1, 2 * half + 1) * ratio,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setPen(pen);
+        p.setBrush(brush);
+        p.drawEllipse(QPoint(half, half), r, r);
+        p.end();
+        stamps_.push_back({pen, brush, r, ratio, std::move(image)});
+        found = stamps_.end() - 1;
+    }
+    copy_in_bands(painter, centre - QPoint(half, half), found->image, found->image.rect());
+}
+
 bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
                             const Scale &scale) const {
     // Only where copying pixels gives exactly the pixels that drawing would.
-    const qreal ratio = painter.device()->devicePixelRatio();
-    const QTransform &t = painter.worldTransform();
-    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster ||
-        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
-        t.dy() != std::round(t.dy()))
+    const qreal ratio = copying_ratio(painter);
+    if (ratio == 0)
         return false;
     // The image holds the box's interior; its outline is drawn as it always is.
     const DrawOp &box = display_.front();
     const int edge = scale.pen_width(box.width) + 1;
-    const QRect inner = QRect(scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
-                              scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2)))
-                            .adjusted(edge, edge, -edge, -edge);
+    const QRect inner = box_rect(box, scale).adjusted(edge, edge, -edge, -edge);
     if (inner.isEmpty() || inner.x() * ratio != std::round(inner.x() * ratio) ||
         inner.y() * ratio != std::round(inner.y() * ratio))
         return false;
@@ -277,8 +333,8 @@ bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QR
 void Canvas::paint(QPainter &painter, const QPalette &palette, const QRect &exposed,
                    const Scale &scale, Captions captions) const {
     painter.save();
-    const bool from_image = still_backdrop && has_still_backdrop(display_) &&
-                            paint_backdrop(painter, palette, exposed, scale);
+    const bool from_image =
+        has_still_backdrop(display_) && paint_backdrop(painter, palette, exposed, scale);
     for (const DrawOp &op : display_) {
         if (from_image && op.kind != DrawOp::Kind::Line)
             continue;

@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPen>
+#include <QBrush>
 #include <QRect>
 #include <QString>
 
@@ -40,6 +42,8 @@ struct TwipsBounds {
 TwipsBounds painted_bounds(const DrawOp &op);
 // The same in pixels of the form at a zoom, rounded outwards.
 QRect painted_rect(const DrawOp &op, const Scale &scale = {});
+// The pixels that a box's outline runs round at a zoom: a filled box covers all of them.
+QRect box_rect(const DrawOp &box, const Scale &scale);
 
 // A caption that belongs with the drawing: its text in a twips rectangle of the form, as a
 // label shows it (font at the defined size, its own colour, its alignment in the rectangle).
@@ -95,9 +99,6 @@ public:
     void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {},
                const Scale &scale = {}, Captions captions = Captions::without) const;
 
-    // Whether paint() may keep that still image (it always may but in a comparison).
-    bool still_backdrop = true;
-
     // Called with every recorded operation, or with those that end_call() finds changed,
     // so the owner can schedule a repaint of the part it paints.
     std::function<void(const DrawOp &)> on_change;
@@ -108,6 +109,7 @@ private:
                   const Scale &scale) const;
     bool paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
                         const Scale &scale) const;
+    void draw_circle(QPainter &painter, QPoint centre, int r) const;
 
     std::vector<DrawOp> display_;
     std::vector<DrawOp> last_call_;
@@ -127,6 +129,17 @@ private:
         qreal seen_ratio = 0;
     };
     mutable Backdrop backdrop_;
+
+    // Circles drawn without smoothing, each kind drawn once into an image per zoom and pixel
+    // ratio and copied to every place it goes: the four diagrams share their discs and rings.
+    struct Stamp {
+        QPen pen;
+        QBrush brush;
+        int r = 0;
+        int ratio = 0;
+        QImage image; // centred on the middle of its middle pixel
+    };
+    mutable std::vector<Stamp> stamps_; // the last few, newest last
 };
 
 } // namespace toolkit

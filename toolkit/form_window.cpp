@@ -82,6 +82,10 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::zoom_reset);
 }
 
+QColor FormWindow::background() const {
+    return to_qcolor(system_button_face, palette());
+}
+
 const Scale &FormWindow::scale() const {
     return layout_->scale();
 }
@@ -168,8 +172,13 @@ void FormWindow::paint_lines(QPainter &painter) const {
 
 void FormWindow::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    // The form's background, spare space around a zoomed form included.
-    painter.fillRect(event->rect(), to_qcolor(system_button_face, palette()));
+    // The form's background, spare space around a zoomed form included, but for the sheet's
+    // box, which the sheet paints whole.
+    QRegion background_region = event->region();
+    if (sheet_ != nullptr && sheet_->isVisible())
+        background_region -= sheet_->box() & sheet_->geometry();
+    for (const QRect &r : background_region)
+        painter.fillRect(r, background());
     paint_lines(painter);
 }
 

@@ -41,6 +41,9 @@ public:
     QRect px_rect(double left, double top, double width, double height) const {
         return scale().rect(left, top, width, height);
     }
+    // The colour the form paints behind its controls.
+    QColor background() const;
+
     // The window's size at zoom 1.
     QSize defined_size() const;
 

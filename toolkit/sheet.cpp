@@ -27,10 +27,7 @@ const QPalette &whole_light_palette() {
 Sheet::Sheet(FormWindow &form, const QRectF &twips)
     : GraphicArea(&form)
     , form_(form)
-    , twips_(twips) {
-    // paintEvent covers every pixel.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+    , twips_(twips) {}
 
 void Sheet::refresh() {
     const bool light = !is_light(form_.palette()) && !form_.canvas().display_list().empty();
@@ -41,16 +38,26 @@ void Sheet::refresh() {
     setPalette(light ? whole_light_palette() : QPalette());
 }
 
+QRect Sheet::box() const {
+    const Scale &scale = form_.scale();
+    return {scale.point(twips_.left(), twips_.top()), scale.point(twips_.right(), twips_.bottom())};
+}
+
 void Sheet::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     // In the form's pixels, where the canvas and the lines are.
     painter.translate(-pos());
     const QRect exposed = event->rect().translated(pos());
     const Scale &scale = form_.scale();
-    const QRect box(scale.point(twips_.left(), twips_.top()),
-                    scale.point(twips_.right(), twips_.bottom()));
-    painter.fillRect(exposed, to_qcolor(system_button_face, form_.palette()));
-    painter.fillRect(exposed & box, to_qcolor(system_button_face, palette()));
+    // The form has painted its background here; the sheet's own colour goes inside the box,
+    // but for what the drawing's first operation, a filled box, surely covers anyway (its
+    // far edge may leave a device pixel uncovered at a higher pixel ratio).
+    const std::vector<DrawOp> &ops = form_.canvas().display_list();
+    const bool erased = !ops.empty() && ops.front().kind == DrawOp::Kind::Box && ops.front().filled;
+    const QRect covered = erased ? box_rect(ops.front(), scale).adjusted(0, 0, -1, -1) : QRect();
+    const QColor sheet = to_qcolor(system_button_face, palette());
+    for (const QRect &r : QRegion(exposed & box()) - QRegion(covered))
+        painter.fillRect(r, sheet);
     form_.canvas().paint(painter, palette(), exposed, scale);
     form_.paint_lines(painter);
 }

@@ -1,0 +1,55 @@
+// A group box standing on a form has its frame painted in pieces; the pixels must be those
+// of the style painting it whole.
+#include "toolkit/application.h"
+#include "toolkit/form_window.h"
+#include "toolkit/palette.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QImage rendered(QWidget &form, const QRect &area, qreal ratio) {
+    QImage image(area.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    form.render(&image, QPoint(), QRegion(area));
+    return image;
+}
+
+// State: twin group boxes on a form at zoom 1, one with the application's style, one with
+// the plain style. Action: render both, titled and untitled, small and large, at ratios 1
+// and 2, in a light and a dark palette. Expected: the same pixels.
+TEST(SlicedFrame, a_group_box_on_a_form_shows_the_styles_own_pixels) {
+    toolkit::setup_application(*qApp);
+    toolkit::FormWindow form(36000, 15000);
+    form.set_zoom(1);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    const struct {
+        const char *title;
+        QSize size;
+    } cases[] = {{"ABC Polar", {169, 145}}, {"", {697, 49}}, {"012 Rectangular", {777, 667}}};
+    for (const auto &c : cases) {
+        QGroupBox sliced(QString::fromLatin1(c.title), &form);
+        QGroupBox whole(QString::fromLatin1(c.title), &form);
+        whole.setStyle(plain.get());
+        for (QGroupBox *box : {&sliced, &whole})
+            box->setFont(toolkit::form_font(true));
+        sliced.setGeometry(QRect(QPoint(10, 10), c.size));
+        whole.setGeometry(QRect(QPoint(20 + c.size.width(), 10), c.size));
+        for (const qreal ratio : {1.0, 2.0}) {
+
+            EXPECT_EQ(rendered(form, sliced.geometry(), ratio),
+                      rendered(form, whole.geometry(), ratio))
+                << '"' << c.title << "\" at ratio " << ratio;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <functional>
+#include <vector>
+
+class QPainter;
+class QStyleOption;
+
+namespace toolkit {
+
+// A frame that a style draws by stretching a small picture over the whole box (a group
+// box's frame in the Fusion style) costs several milliseconds a box on a large window.
+// This draws it once, by the style, into a small sample over the colour it stands on, and
+// paints it at any size from the sample's pieces: the corners copied, each row of the top
+// and bottom edges, each column of the side edges and the interior filled with one colour.
+// The pixels are the style's own wherever the sample shows that the style's frame is
+// corners around even edges and an even interior.
+class SlicedFrames {
+public:
+    // Draws the frame into the rectangle given.
+    using Draw = std::function<void(QPainter &, const QRect &)>;
+
+    // Paints the frame that `draw` paints in `option`'s rectangle over `backdrop`; `margin` is how
+    // far (in logical pixels) the frame's uneven corners may reach in from its edges, and `key`
+    // what else changes the drawing. False, with nothing painted, where it cannot be done
+    // exactly: a fractional pixel ratio, a box too small for the pieces, a translucent
+    // backdrop, a sample that is not even between its corners.
+    bool paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin, int key,
+               const Draw &draw);
+
+private:
+    struct Sample {
+        // Everything the drawing depends on.
+        int margin = 0;
+        int ratio = 0;
+        int key = 0;
+        QRgb backdrop = 0;
+        unsigned state = 0;
+        qint64 palette = 0;
+        int font_height = 0;
+        int direction = 0;
+        int hints = 0;
+        bool clipped = false;
+        bool operator==(const Sample &) const = default;
+    };
+    struct Pieces {
+        Sample sample;
+        QImage image; // null where the sample is not even
+    };
+    const Pieces &pieces(const Sample &sample, QColor backdrop, const Draw &draw);
+
+    std::vector<Pieces> cache_; // the last few, newest last
+};
+
+} // namespace toolkit
