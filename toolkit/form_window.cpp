@@ -56,12 +56,10 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     layout_->set_preferred_zoom(opening_zoom(screen(), defined_size()));
     resize(layout_->sizeHint());
     layout_->setGeometry(rect());
-    layout_->on_rescale = [this] {
-        update();
-        emit zoom_changed();
-    };
+    layout_->on_rescale = [this] { update(); };
     // paintEvent covers every pixel with the form's background, read from the palette
-    // each time, so a change of theme repaints it in the new colour.
+    // each time, so a change of theme repaints it in the new colour; the sheet, painted in
+    // the same pass, covers its box.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only the part that an operation paints: repainting the whole window, controls and
     // all, after every plot would cost several times the plot itself.

@@ -66,10 +66,6 @@ public:
     // The line shapes in the form's palette, in pixels of this window.
     void paint_lines(QPainter &painter) const;
 
-signals:
-    // The zoom or the form's origin changed; placed controls already have their new pixels.
-    void zoom_changed();
-
 protected:
     LineShape &add_line(const LineShape &line);
     void paintEvent(QPaintEvent *event) override;
