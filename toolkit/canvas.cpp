@@ -56,18 +56,6 @@ bool has_still_backdrop(const std::vector<DrawOp> &ops) {
     return true;
 }
 
-// The device's pixels per logical pixel where painting may copy pixels instead of drawing
-// them: a raster device moved by whole pixels only; 0 elsewhere.
-qreal copying_ratio(const QPainter &painter) {
-    const QTransform &t = painter.worldTransform();
-    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster ||
-        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
-        t.dy() != std::round(t.dy()))
-        return 0;
-    // The ratio of the device painted on, which a widget rendered elsewhere is not.
-    return painter.paintEngine()->paintDevice()->devicePixelRatio();
-}
-
 // Copies an image in bands of fewer rows than the raster engine hands to its worker
 // threads: at this size each band is quicker done at once than shared out.
 void copy_in_bands(QPainter &painter, QPoint at, const QImage &image, QRect source) {
@@ -192,6 +180,21 @@ QRect painted_rect(const DrawOp &op, const Scale &scale) {
         .adjusted(-pad, -pad, pad, pad);
 }
 
+qreal copying_ratio(const QPainter &painter) {
+    const QTransform &t = painter.worldTransform();
+    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster ||
+        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()))
+        return 0;
+    // The ratio of the device painted on, which a widget rendered elsewhere is not.
+    return painter.paintEngine()->paintDevice()->devicePixelRatio();
+}
+
+int whole_copying_ratio(const QPainter &painter) {
+    const qreal ratio = copying_ratio(painter);
+    return ratio == std::round(ratio) ? static_cast<int>(ratio) : 0;
+}
+
 QRect box_rect(const DrawOp &box, const Scale &scale) {
     return {scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
             scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2))};
@@ -234,9 +237,8 @@ void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &
 
 void Canvas::draw_circle(QPainter &painter, QPoint centre, int r) const {
     // At a whole ratio, so that the copy's corner lies on a device pixel.
-    const qreal device_ratio = copying_ratio(painter);
-    const int ratio = static_cast<int>(device_ratio);
-    if (ratio < 1 || ratio != device_ratio || painter.testRenderHint(QPainter::Antialiasing)) {
+    const int ratio = whole_copying_ratio(painter);
+    if (ratio == 0 || painter.testRenderHint(QPainter::Antialiasing)) {
         painter.drawEllipse(centre, r, r);
         return;
     }

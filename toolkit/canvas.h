@@ -5,8 +5,8 @@
 
 #include <QFont>
 #include <QImage>
-#include <QPen>
 #include <QBrush>
+#include <QPen>
 #include <QRect>
 #include <QString>
 
@@ -42,6 +42,11 @@ struct TwipsBounds {
 TwipsBounds painted_bounds(const DrawOp &op);
 // The same in pixels of the form at a zoom, rounded outwards.
 QRect painted_rect(const DrawOp &op, const Scale &scale = {});
+// The device's pixels per logical pixel where painting may copy pixels instead of drawing
+// them: a raster device moved by whole pixels only; 0 elsewhere. The second is the same
+// where it is a whole number, 0 where not.
+qreal copying_ratio(const QPainter &painter);
+int whole_copying_ratio(const QPainter &painter);
 // The pixels that a box's outline runs round at a zoom: a filled box covers all of them.
 QRect box_rect(const DrawOp &box, const Scale &scale);
 

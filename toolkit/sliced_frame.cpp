@@ -1,10 +1,9 @@
 #include "toolkit/sliced_frame.h"
 
-#include <QPaintEngine>
+#include "toolkit/canvas.h"
+
 #include <QPainter>
 #include <QStyleOption>
-
-#include <cmath>
 
 namespace toolkit {
 
@@ -80,15 +79,12 @@ const SlicedFrames::Pieces &SlicedFrames::pieces(const Sample &sample, QColor ba
 
 bool SlicedFrames::paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin,
                          int key, const Draw &draw) {
-    // The ratio of the device painted on, which a widget rendered elsewhere is not.
-    const qreal device_ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
-    const int ratio = static_cast<int>(std::lround(device_ratio));
+    const int ratio = whole_copying_ratio(painter);
     const QTransform &t = painter.worldTransform();
     const QRect &r = option.rect;
     const int side = 2 * margin + band;
-    if (ratio < 1 || ratio != device_ratio || backdrop.alpha() != 255 ||
-        t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
-        t.dy() != std::round(t.dy()) || margin < 1 || r.width() <= side || r.height() <= side)
+    if (ratio == 0 || backdrop.alpha() != 255 || margin < 1 || r.width() <= side ||
+        r.height() <= side)
         return false;
     const Sample sample{margin,
                         ratio,

@@ -28,8 +28,8 @@ public:
     // Paints the frame that `draw` paints in `option`'s rectangle over `backdrop`; `margin` is how
     // far (in logical pixels) the frame's uneven corners may reach in from its edges, and `key`
     // what else changes the drawing. False, with nothing painted, where it cannot be done
-    // exactly: a fractional pixel ratio, a box too small for the pieces, a translucent
-    // backdrop, a sample that is not even between its corners.
+    // exactly: not a raster device moved by whole pixels at a whole pixel ratio, a box too
+    // small for the pieces, a translucent backdrop, a sample uneven between its corners.
     bool paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin, int key,
                const Draw &draw);
 
