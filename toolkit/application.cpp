@@ -61,22 +61,37 @@ public:
     }
 
 private:
+    // A group box standing on a form paints its whole rectangle: the frame in pieces where
+    // that can be done exactly, else the form's background and the frame over it.
     bool paint_frame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const {
         const auto *box = qobject_cast<const QGroupBox *>(widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(&option);
-        const FormWindow *form = form_of(widget);
-        if (box == nullptr || frame == nullptr || form == nullptr || widget->parentWidget() != form)
+        if (box == nullptr || frame == nullptr || !paints_its_background(widget))
             return false;
+        const QColor backdrop = form_of(widget)->background();
+        // What a clip of the style's leaves out (a title's gap in the frame) is background too.
+        if (painter.hasClipping()) {
+            const QRegion outside = QRegion(widget->rect()) - painter.clipRegion();
+            painter.save();
+            painter.setClipping(false);
+            for (const QRect &r : outside)
+                painter.fillRect(r, backdrop);
+            painter.restore();
+        }
         // The frame starts below the title, which is as high as its text or its check box.
         const int title = std::max(option.fontMetrics.height(),
                                    pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget));
         const int key = (box->title().isEmpty() ? 1 : 0) | (box->isCheckable() ? 2 : 0);
-        return frames_.paint(painter, option, form->background(), title + 12, key,
-                             [&](QPainter &p, const QRect &rect) {
-                                 QStyleOptionFrame copy = *frame;
-                                 copy.rect = rect;
-                                 QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
-                             });
+        if (option.rect == widget->rect() &&
+            frames_.paint(painter, option, backdrop, title + 12, key,
+                          [&](QPainter &p, const QRect &rect) {
+                              QStyleOptionFrame copy = *frame;
+                              copy.rect = rect;
+                              QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
+                          }))
+            return true;
+        painter.fillRect(widget->rect(), backdrop);
+        return false;
     }
 
     mutable SlicedFrames frames_;
@@ -106,6 +121,13 @@ double fitting_zoom(const QScreen *screen, QSize defined_size) {
 }
 
 } // namespace
+
+bool paints_its_background(const QWidget *control) {
+    const QWidget *parent = control->parentWidget();
+    return qobject_cast<const QGroupBox *>(control) != nullptr &&
+           dynamic_cast<const ZoomedStyle *>(control->style()) != nullptr &&
+           qobject_cast<const FormWindow *>(parent) != nullptr;
+}
 
 void setup_application(QApplication &app) {
     if (!desktop_font())

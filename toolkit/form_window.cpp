@@ -171,10 +171,14 @@ void FormWindow::paint_lines(QPainter &painter) const {
 void FormWindow::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     // The form's background, spare space around a zoomed form included, but for the sheet's
-    // box, which the sheet paints whole.
+    // box and the controls that paint their whole rectangle themselves.
     QRegion background_region = event->region();
-    if (sheet_ != nullptr && sheet_->isVisible())
+    if (sheet_ != nullptr && !sheet_->isHidden())
         background_region -= sheet_->box() & sheet_->geometry();
+    for (const QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && paints_its_background(child))
+            background_region -= child->geometry();
+    }
     for (const QRect &r : background_region)
         painter.fillRect(r, background());
     paint_lines(painter);
