@@ -1,5 +1,6 @@
 #include "toolkit/application.h"
 
+#include "toolkit/canvas.h"
 #include "toolkit/form_window.h"
 #include "toolkit/sliced_frame.h"
 
@@ -39,6 +40,13 @@ public:
                        const QWidget *widget) const override {
         if (element == PE_FrameGroupBox && paint_frame(*option, *painter, widget))
             return;
+        // A tall field or button is painted in bands, each quicker done at once than the
+        // whole shared out among the raster engine's worker threads.
+        if (element == PE_PanelLineEdit || element == PE_PanelButtonCommand) {
+            in_bands(*painter, option->rect,
+                     [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+            return;
+        }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 

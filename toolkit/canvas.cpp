@@ -195,6 +195,25 @@ int whole_copying_ratio(const QPainter &painter) {
     return ratio == std::round(ratio) ? static_cast<int>(ratio) : 0;
 }
 
+void in_bands(QPainter &painter, const QRect &rect, const std::function<void()> &paint) {
+    constexpr int shared_rows = 96; // from this many rows on, the engine shares a blend out
+    const int ratio = whole_copying_ratio(painter);
+    if (ratio == 0 || rect.height() * ratio < shared_rows) {
+        paint();
+        return;
+    }
+    const int rows = 64 / ratio;
+    constexpr int far = 1 << 24;
+    for (int y = rect.top(); y <= rect.bottom(); y += rows) {
+        const int top = y == rect.top() ? -far : y;
+        const int bottom = y + rows > rect.bottom() ? far : y + rows - 1;
+        painter.save();
+        painter.setClipRect(QRect(QPoint(-far, top), QPoint(far, bottom)), Qt::IntersectClip);
+        paint();
+        painter.restore();
+    }
+}
+
 QRect box_rect(const DrawOp &box, const Scale &scale) {
     return {scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
             scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2))};

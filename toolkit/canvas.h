@@ -47,6 +47,11 @@ QRect painted_rect(const DrawOp &op, const Scale &scale = {});
 // where it is a whole number, 0 where not.
 qreal copying_ratio(const QPainter &painter);
 int whole_copying_ratio(const QPainter &painter);
+// Calls `paint` once for each band of `rect` (logical pixels), clipped to it: fewer device
+// rows than the raster engine hands to its worker threads, each quicker done at once than
+// shared out. The first and last bands reach beyond the rectangle. Where the rectangle is
+// lower than that, or copying_ratio() is not whole, once, unclipped.
+void in_bands(QPainter &painter, const QRect &rect, const std::function<void()> &paint);
 // The pixels that a box's outline runs round at a zoom: a filled box covers all of them.
 QRect box_rect(const DrawOp &box, const Scale &scale);
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -51,6 +53,27 @@ TEST(SlicedFrame, a_group_box_on_a_form_shows_the_styles_own_pixels) {
                       rendered(form, whole.geometry(), ratio))
                 << '"' << c.title << "\" at ratio " << ratio;
         }
+    }
+}
+
+// State: a tall field and button in the application's style, painted in bands, and their
+// twins in the plain style. Action: render them at ratios 1 and 2. Expected: the same pixels.
+TEST(SlicedFrame, tall_fields_and_buttons_painted_in_bands_show_the_styles_own_pixels) {
+    toolkit::setup_application(*qApp);
+    QWidget parent;
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    QLineEdit field(QStringLiteral("1.00E+00"), &parent), plain_field(field.text(), &parent);
+    QPushButton button(QStringLiteral("CONVERT"), &parent), plain_button(button.text(), &parent);
+    for (QWidget *twin :
+         {static_cast<QWidget *>(&plain_field), static_cast<QWidget *>(&plain_button)})
+        twin->setStyle(plain.get());
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{&field, &plain_field, &button, &plain_button})
+        w->resize(260, 150);
+    for (const qreal ratio : {1.0, 2.0}) {
+        EXPECT_EQ(rendered(field, field.rect(), ratio), rendered(plain_field, field.rect(), ratio));
+        EXPECT_EQ(rendered(button, button.rect(), ratio),
+                  rendered(plain_button, button.rect(), ratio));
     }
 }
 
