@@ -56,19 +56,6 @@ bool has_still_backdrop(const std::vector<DrawOp> &ops) {
     return true;
 }
 
-// Copies an image in bands of fewer rows than the raster engine hands to its worker
-// threads: at this size each band is quicker done at once than shared out.
-void copy_in_bands(QPainter &painter, QPoint at, const QImage &image, QRect source) {
-    const int ratio = static_cast<int>(image.devicePixelRatio());
-    const int band = (64 / ratio) * ratio;
-    for (int y = source.top(); y <= source.bottom(); y += band) {
-        const QRect part(source.left(), y, source.width(), std::min(band, source.bottom() + 1 - y));
-        painter.drawImage(QRectF(QPointF(at) + QPointF(0, (y - source.top()) / ratio),
-                                 QSizeF(part.size()) / ratio),
-                          image, part);
-    }
-}
-
 } // namespace
 
 TwipsBounds painted_bounds(const DrawOp &op) {
@@ -285,7 +272,10 @@ void Canvas::draw_circle(QPainter &painter, QPoint centre, int r) const {
         stamps_.push_back({pen, brush, r, ratio, std::move(image)});
         found = stamps_.end() - 1;
     }
-    copy_in_bands(painter, centre - QPoint(half, half), found->image, found->image.rect());
+    const QPoint corner = centre - QPoint(half, half);
+    const QImage &image = found->image;
+    in_bands(painter, QRect(corner, image.deviceIndependentSize().toSize()),
+             [&] { painter.drawImage(corner, image); });
 }
 
 bool Canvas::paint_backdrop(QPainter &painter, const QPalette &palette, const QRect &exposed,
