@@ -1,6 +1,8 @@
 #include "tools/replay_session.h"
 
 #include "form/form1.h"
+#include "form/form1_report.h"
+#include "toolkit/save_file.h"
 #include "tools/replay_json.h"
 #include "toolkit/palette.h"
 
@@ -11,6 +13,7 @@
 #include <QJsonObject>
 #include <QClipboard>
 #include <QKeySequence>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
@@ -79,6 +82,8 @@ QString ReplaySession::run_line(const QString &line) {
         return theme(words);
     if (command == QLatin1String("menu"))
         return menu(rest);
+    if (command == QLatin1String("report"))
+        return report(rest);
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);
@@ -267,6 +272,19 @@ QString ReplaySession::export_results(const QString &path) {
     if (path.isEmpty())
         return QStringLiteral("export-results needs a file name");
     form_.save_results(path);
+    settle();
+    return {};
+}
+
+// The report of the case as Save Report As writes it, with no note; a failure shows in the
+// next dump's notice.
+QString ReplaySession::report(const QString &path) {
+    if (path.isEmpty())
+        return QStringLiteral("report needs a file name");
+    const QString problem =
+        toolkit::save_file(path, form::report_pdf(form::report_of(form_, {}), QLocale()));
+    if (!problem.isEmpty())
+        form_.notify(problem);
     settle();
     return {};
 }

@@ -44,6 +44,7 @@ private:
     QString resize(const QStringList &words);
     QString theme(const QStringList &words);
     QString menu(const QString &entry);
+    QString report(const QString &path);
 
     Form1 &form_;
     Writer out_;

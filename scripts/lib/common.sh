@@ -9,9 +9,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 APP_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2)
 # The tests besides: GoogleTest, the German locale, a fallback font, the validators and dpkg
 # tools the packaging tests run, and a real X server with its tools for the command-line
-# test's display and window-icon checks.
+# test's display and window-icon checks, and the PDF tools that read a report back.
 TEST_PACKAGES=(libgtest-dev locales-all fonts-dejavu-core desktop-file-utils appstream dpkg-dev
-  xvfb xauth x11-utils)
+  xvfb xauth x11-utils poppler-utils)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
