@@ -1,0 +1,270 @@
+#include "calc/reading.h"
+
+#include "calc/vector_group.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using calc::FaultCode, calc::FaultReason, calc::FaultStatus, calc::Phasor, calc::Three;
+using std::numbers::pi;
+
+Phasor at(double mag, double degrees) {
+    return std::polar(mag, degrees * pi / 180);
+}
+const Phasor a = at(1, 120);
+
+Three phases_of(const Three &s) {
+    return {s[0] + s[1] + s[2], s[0] + a * a * s[1] + a * s[2], s[0] + a * s[1] + a * a * s[2]};
+}
+
+// The fault on A turned a third of a turn: the same fault on B (and B-C becomes C-A).
+Three next_phase(const Three &p) {
+    return {p[2] * a * a, p[0] * a * a, p[1] * a * a};
+}
+
+void expect_near(Phasor got, Phasor want, double tolerance) {
+    EXPECT_NEAR(got.real(), want.real(), tolerance) << got << " " << want;
+    EXPECT_NEAR(got.imag(), want.imag(), tolerance) << got << " " << want;
+}
+
+enum class Kind { slg, ll, dlg, three };
+
+// Sequence currents at a fault on A (or between B and C) from the connection of the
+// sequence networks, prefault voltage 1 at 0 degrees, fault impedance zf.
+Three fault_sequences(Kind kind, Phasor z1, Phasor z2, Phasor z0, Phasor zf) {
+    switch (kind) {
+    case Kind::slg: {
+        const Phasor i = 1.0 / (z1 + z2 + z0 + 3.0 * zf);
+        return {i, i, i};
+    }
+    case Kind::ll: {
+        const Phasor i = 1.0 / (z1 + z2 + zf);
+        return {0, i, -i};
+    }
+    case Kind::dlg: {
+        const Phasor zg = z0 + 3.0 * zf;
+        const Phasor i1 = 1.0 / (z1 + z2 * zg / (z2 + zg));
+        return {-i1 * z2 / (z2 + zg), i1, -i1 * zg / (z2 + zg)};
+    }
+    case Kind::three:
+        return {0, 1.0 / (z1 + zf), 0};
+    }
+    return {};
+}
+
+struct FaultRow {
+    const char *name;
+    Kind kind;
+    Phasor z1, z2, z0, zf, load; // load: phase A's pre-fault current, the set balanced
+    FaultCode on_a, on_b, on_c;
+};
+
+const Phasor j{0, 1};
+
+TEST(calc_read_fault, sequence_network_faults_in_every_rotation) {
+    const FaultRow rows[] = {
+        {"textbook SLG", Kind::slg, 0.22 * j, 0.22 * j, 0.35 * j, 0.1 * j, 0, //
+         FaultCode::AG, FaultCode::BG, FaultCode::CG},
+        {"textbook LL", Kind::ll, 0.22 * j, 0.22 * j, 0.35 * j, 0.1 * j, 0, //
+         FaultCode::BC, FaultCode::CA, FaultCode::AB},
+        {"textbook DLG", Kind::dlg, 0.22 * j, 0.22 * j, 0.35 * j, 0.1 * j, 0, //
+         FaultCode::BCG, FaultCode::CAG, FaultCode::ABG},
+        {"SLG through 2 ohm, loaded",
+         Kind::slg,
+         {0.05, 0.4},
+         {0.05, 0.4},
+         {0.15, 1.2},
+         2,
+         at(0.8, -25),
+         FaultCode::AG,
+         FaultCode::BG,
+         FaultCode::CG},
+        {"LL through 0.3 ohm, loaded",
+         Kind::ll,
+         {0.02, 0.3},
+         {0.03, 0.28},
+         {0.1, 0.9},
+         0.3,
+         at(1.2, 170),
+         FaultCode::BC,
+         FaultCode::CA,
+         FaultCode::AB},
+        {"DLG through 0.1 ohm, loaded",
+         Kind::dlg,
+         {0.02, 0.3},
+         {0.02, 0.3},
+         {0.1, 0.6},
+         0.1,
+         at(0.5, -10),
+         FaultCode::BCG,
+         FaultCode::CAG,
+         FaultCode::ABG},
+        {"three-phase, loaded",
+         Kind::three,
+         {0.01, 0.2},
+         {0.01, 0.2},
+         {0.1, 0.6},
+         0.05,
+         at(0.9, -30),
+         FaultCode::ABC,
+         FaultCode::ABC,
+         FaultCode::ABC},
+    };
+    for (const auto &row : rows) {
+        Three fault = phases_of(fault_sequences(row.kind, row.z1, row.z2, row.z0, row.zf));
+        Three load = {row.load, row.load * a * a, row.load * a};
+        for (const FaultCode want : {row.on_a, row.on_b, row.on_c}) {
+            SCOPED_TRACE(std::string(row.name) + " read as " +
+                         std::string(calc::fault_code_text(want)));
+            Three total;
+            for (std::size_t i = 0; i < 3; ++i)
+                total[i] = load[i] + fault[i];
+            const auto delta = calc::superimposed(calc::phase_set_of_phases(total),
+                                                  calc::phase_set_of_phases(load));
+            for (std::size_t i = 0; i < 3; ++i)
+                expect_near(delta.delta.phases[i], fault[i], 1e-6);
+            const auto r = calc::read_fault(delta);
+            EXPECT_EQ(r.status, FaultStatus::verdict);
+            EXPECT_EQ(r.code, want);
+            EXPECT_TRUE(r.superimposed);
+            if (row.load == Phasor{}) {
+                const auto plain = calc::read_fault(calc::phase_set_of_phases(fault));
+                EXPECT_EQ(plain.code, want);
+                EXPECT_FALSE(plain.superimposed);
+            }
+            fault = next_phase(fault), load = next_phase(load);
+        }
+    }
+}
+
+// The worked example's own figures, read from the superimposed set.
+TEST(calc_read_fault, textbook_components_and_phases) {
+    const Phasor z1 = 0.22 * j, z0 = 0.35 * j, zf = 0.1 * j;
+    const auto slg =
+        calc::phase_set_of_phases(phases_of(fault_sequences(Kind::slg, z1, z1, z0, zf)));
+    expect_near(slg.sequences[0], at(0.9174, -90), 5e-5);
+    expect_near(slg.phases[0], at(2.7523, -90), 5e-5);
+    const auto ll = calc::phase_set_of_phases(phases_of(fault_sequences(Kind::ll, z1, z1, z0, zf)));
+    expect_near(ll.sequences[1], at(1.8519, -90), 5e-5);
+    expect_near(ll.phases[1], at(3.2075, 180), 5e-5);
+    const auto dlg =
+        calc::phase_set_of_phases(phases_of(fault_sequences(Kind::dlg, z1, z1, z0, zf)));
+    expect_near(dlg.sequences[0], at(0.6579, 90), 5e-5);
+    expect_near(dlg.sequences[2], at(1.9438, 90), 5e-5);
+    expect_near(dlg.phases[2], at(4.0583, 14.07), 5e-4);
+    const auto q = calc::relay_quantities(dlg);
+    expect_near(q.x0_3, 3.0 * dlg.sequences[0], 1e-15);
+    expect_near(q.x2_3, 3.0 * dlg.sequences[2], 1e-15);
+    EXPECT_NEAR(*q.x2_x1_percent, 100 * 1.9438 / 2.6017, 0.005);
+    EXPECT_NEAR(*q.x0_x1_percent, 100 * 0.6579 / 2.6017, 0.005);
+    EXPECT_NEAR(calc::wrap_degrees(*q.x2_x1_degrees - 180), 0, 1e-5);
+    EXPECT_NEAR(*q.x0_x2_degrees, 0, 1e-5);
+}
+
+struct RuleRow {
+    const char *name;
+    Three phases;
+    const Three *prefault;
+    FaultStatus status;
+    FaultReason reason;
+    FaultCode by_angles = FaultCode::none, by_magnitudes = FaultCode::none;
+};
+
+TEST(calc_read_fault, the_first_rule_that_applies_decides) {
+    const Three balanced = {at(1, 0), at(1, -120), at(1, 120)};
+    const Three slightly_more = {at(1.05, 0), at(1, -120), at(1, 120)};
+    // A B-C fault seen through a delta-star transformer: currents 1 : 2 : 1.
+    const Three beyond_dy = calc::through_transformer(calc::phase_set_of_sequences({0, -j, j}),
+                                                      *calc::parse_vector_group("Dy1").group)
+                                .phases;
+    const Three none = {};
+    const RuleRow rows[] = {
+        {"nothing", none, nullptr, FaultStatus::none, FaultReason::no_current},
+        {"the case less itself", balanced, &balanced, FaultStatus::none, FaultReason::no_current},
+        {"small change", slightly_more, &balanced, FaultStatus::cannot_tell,
+         FaultReason::small_change},
+        {"zero sequence alone",
+         {1, 1, at(1, 1)},
+         nullptr,
+         FaultStatus::cannot_tell,
+         FaultReason::zero_sequence_only},
+        {"balanced load", balanced, nullptr, FaultStatus::cannot_tell, FaultReason::balanced_load,
+         FaultCode::none, FaultCode::ABC},
+        {"no negative sequence", phases_of({1, 1, 0}), nullptr, FaultStatus::cannot_tell,
+         FaultReason::angle_undefined, FaultCode::none, FaultCode::ABC},
+        {"B-C beyond Dy1", beyond_dy, nullptr, FaultStatus::cannot_tell,
+         FaultReason::nearer_single_phase, FaultCode::none, FaultCode::ABC},
+        {"A to ground under a heavy load",
+         {at(3, -40), at(1, -120), at(1, 120)},
+         nullptr,
+         FaultStatus::cannot_tell,
+         FaultReason::evidence_disagrees,
+         FaultCode::AG,
+         FaultCode::ABC},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto set = calc::phase_set_of_phases(row.phases);
+        const auto r = row.prefault ? calc::read_fault(calc::superimposed(
+                                          set, calc::phase_set_of_phases(*row.prefault)))
+                                    : calc::read_fault(set);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.reason, row.reason);
+        EXPECT_EQ(r.code, FaultCode::none);
+        EXPECT_EQ(r.by_angles, row.by_angles);
+        EXPECT_EQ(r.by_magnitudes, row.by_magnitudes);
+    }
+}
+
+// Sector edges on the angle of I0 / I2, and the single-phase edge of I2 / I1 at +-90 degrees
+// in the candidate phase's reference.
+TEST(calc_read_fault, ground_sectors_and_their_edges) {
+    struct Row {
+        double theta02, theta21;
+        calc::Sector sector;
+        FaultCode by_angles;
+    } const rows[] = {
+        {0, 0, calc::Sector::A, FaultCode::AG},
+        {59.5, 0, calc::Sector::A, FaultCode::AG},
+        {60.5, 120, calc::Sector::B, FaultCode::BG},
+        {179.5, 0, calc::Sector::B, FaultCode::CAG},
+        {-179.5, -120, calc::Sector::C, FaultCode::CG},
+        {-60.5, 0, calc::Sector::C, FaultCode::ABG},
+        {-59.5, 89.5, calc::Sector::A, FaultCode::AG},
+        {0, 90.5, calc::Sector::A, FaultCode::BCG},
+        {120, 120 - 89.5, calc::Sector::B, FaultCode::BG},
+        {120, 120 - 90.5, calc::Sector::B, FaultCode::CAG},
+        {120, -150.5, calc::Sector::B, FaultCode::BG},
+        {-120, -30.5, calc::Sector::C, FaultCode::CG},
+        {-120, -29.5, calc::Sector::C, FaultCode::ABG},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.theta02 << " " << row.theta21);
+        const Phasor i2 = at(1, row.theta21);
+        const auto r = calc::read_fault(
+            calc::phase_set_of_phases(phases_of({at(1, row.theta21 + row.theta02), 1, i2})));
+        ASSERT_TRUE(r.ground);
+        EXPECT_EQ(r.sector, row.sector);
+        EXPECT_EQ(r.by_angles, row.by_angles);
+        EXPECT_NEAR(*r.theta02_degrees, calc::wrap_degrees(row.theta02), 1e-5);
+    }
+}
+
+TEST(calc_relay_quantities, balanced_voltages_have_only_the_positive_sequence) {
+    const auto set = calc::phase_set_of_phases({at(1, 0), at(1, -120), at(1, 120)});
+    const auto q = calc::relay_quantities(set);
+    EXPECT_EQ(q.x0_3, Phasor{});
+    EXPECT_EQ(q.x2_3, Phasor{});
+    EXPECT_EQ(*q.x2_x1_percent, 0);
+    EXPECT_FALSE(q.x2_x1_degrees || q.x0_x2_degrees);
+    const Three line = calc::line_to_line(set);
+    for (std::size_t i = 0; i < 3; ++i)
+        expect_near(line[i], at(std::sqrt(3.0), 30 - 120.0 * double(i)), 1e-6);
+    EXPECT_FALSE(calc::relay_quantities(calc::phase_set_of_phases({1, 1, 1})).x0_x1_percent);
+}
+
+} // namespace
