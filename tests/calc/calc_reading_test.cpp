@@ -192,6 +192,8 @@ TEST(calc_read_fault, the_first_rule_that_applies_decides) {
          nullptr,
          FaultStatus::cannot_tell,
          FaultReason::zero_sequence_only},
+        {"zero sequence with some negative", phases_of({1, 0.05, 0.5}), nullptr,
+         FaultStatus::cannot_tell, FaultReason::evidence_disagrees, FaultCode::AG, FaultCode::ABC},
         {"balanced load", balanced, nullptr, FaultStatus::cannot_tell, FaultReason::balanced_load,
          FaultCode::none, FaultCode::ABC},
         {"no negative sequence", phases_of({1, 1, 0}), nullptr, FaultStatus::cannot_tell,
@@ -265,6 +267,11 @@ TEST(calc_relay_quantities, balanced_voltages_have_only_the_positive_sequence) {
     for (std::size_t i = 0; i < 3; ++i)
         expect_near(line[i], at(std::sqrt(3.0), 30 - 120.0 * double(i)), 1e-6);
     EXPECT_FALSE(calc::relay_quantities(calc::phase_set_of_phases({1, 1, 1})).x0_x1_percent);
+    const auto turned = calc::relay_quantities(
+        calc::phase_set_of_sequences({at(0.2, 10), at(2, 5), at(0.3, -70)}));
+    EXPECT_NEAR(*turned.x2_x1_degrees, -75, 1e-5);
+    EXPECT_NEAR(*turned.x0_x2_degrees, 80, 1e-5);
+    EXPECT_NEAR(*turned.x0_x1_percent, 10, 1e-5);
 }
 
 } // namespace
