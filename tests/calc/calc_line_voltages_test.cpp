@@ -66,9 +66,8 @@ TEST(calc_line_voltages, open_triangles_are_refused_with_their_residue) {
 
 // u2 from the magnitudes alone equals |V2| / |V1| of the triangle they form.
 TEST(calc_line_voltages, magnitude_unbalance_matches_the_triangle) {
-    const double rows[][3] = {{1, 1, 1},      {84.9, 138.3, 85.4}, {400, 410, 395},
-                              {1, 1, 2},      {0, 5, 5},           {230, 0.5, 230},
-                              {3, 4, 5}};
+    const double rows[][3] = {{1, 1, 1}, {84.9, 138.3, 85.4}, {400, 410, 395}, {1, 1, 2},
+                              {0, 5, 5}, {230, 0.5, 230},     {3, 4, 5}};
     for (const auto &row : rows) {
         SCOPED_TRACE(testing::Message() << row[0] << " " << row[1] << " " << row[2]);
         const auto u2 = calc::magnitude_unbalance_percent(row[0], row[1], row[2]);
