@@ -5,16 +5,6 @@
 
 namespace calc {
 
-namespace {
-
-// Every phase reaches V1 and V2 through single-precision values, each rounded to a relative
-// 2^-24: its angle (multiplied by the single pi180, or held as a single for phase C) is off
-// by up to |angle| 2^-24 radians, the turned angles (within |angle| + 2 pi / 3) likewise,
-// and the single real and imaginary parts of the turned phasors by 2^-24 each. A phase of
-// magnitude m thus moves V1 and V2 by at most m 2^-24 (2 |angle| + 2 pi / 3 + 2) / 3 each,
-// and their difference by twice that. Sequence components entered directly go the other
-// way through the same variables, and the phases then hold them all, so summing over the
-// phases covers both directions. The rounding of the double arithmetic (2^-53) is far below.
 double sequence_resolution(const PhasorState &s) {
     const double unit = std::ldexp(1.0, -24);
     const double phases[][2] = {{s.va_mag, s.va_ang}, {s.vb_mag, s.vb_ang}, {s.vc_mag, s.vc_ang}};
@@ -23,8 +13,6 @@ double sequence_resolution(const PhasorState &s) {
         sum += std::abs(mag) * (2 * std::abs(ang) + 2 * std::numbers::pi / 3 + 2);
     return 2 * unit * sum / 3;
 }
-
-} // namespace
 
 std::optional<Unbalance> unbalance(const PhasorState &s) {
     // A magnitude entered negative turns its phasor; its length is what counts.
