@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <iterator>
 #include <cmath>
+#include <utility>
 
 namespace toolkit {
 
@@ -117,6 +118,26 @@ void Canvas::record(const DrawOp &incoming) {
     });
     display_.push_back(op);
     if (on_change && !in_call_)
+        on_change(op);
+}
+
+Canvas::Picture Canvas::picture() const {
+    return {display_, last_call_, DrawStyle, DrawWidth, FillStyle, FillColor, ForeColor};
+}
+
+void Canvas::show_picture(const Picture &picture) {
+    const std::vector<DrawOp> before = std::exchange(display_, picture.display);
+    last_call_ = picture.last_call;
+    DrawStyle = picture.DrawStyle;
+    DrawWidth = picture.DrawWidth;
+    FillStyle = picture.FillStyle;
+    FillColor = picture.FillColor;
+    ForeColor = picture.ForeColor;
+    if (!on_change || in_call_)
+        return;
+    for (const DrawOp &op : before)
+        on_change(op);
+    for (const DrawOp &op : display_)
         on_change(op);
 }
 

@@ -109,6 +109,17 @@ public:
     void paint(QPainter &painter, const QPalette &palette, const QRect &exposed = {},
                const Scale &scale = {}, Captions captions = Captions::without) const;
 
+    // What the canvas shows and the state it draws its next operation in: put back, the
+    // owner is told of every operation that goes or comes, so the drawing shows as it was.
+    struct Picture {
+        std::vector<DrawOp> display, last_call;
+        int DrawStyle = 0, DrawWidth = 1, FillStyle = 1;
+        Colour FillColor = rgb_black, ForeColor = system_button_text;
+        bool operator==(const Picture &) const = default;
+    };
+    Picture picture() const;
+    void show_picture(const Picture &picture);
+
     // Called with every recorded operation, or with those that end_call() finds changed,
     // so the owner can schedule a repaint of the part it paints.
     std::function<void(const DrawOp &)> on_change;

@@ -41,6 +41,7 @@ QString group_separator();
 struct EntryNumber {
     double value;
     float single;
+    bool operator==(const EntryNumber &) const = default;
 };
 
 // The number an entry denotes, or nothing if the text is no number.

@@ -81,8 +81,8 @@ TEST_P(Paste, fills_the_group_from_the_field) {
     paste_at_end(*form, c.field, QString::fromUtf16(c.text));
     EXPECT_EQ(texts(*form), expected);
     EXPECT_EQ(form->take_notice(), QString::fromUtf8(c.notice));
-    EXPECT_EQ(form->state().jslot, 0);
-    EXPECT_FALSE(form->state().has_results);
+    EXPECT_EQ(form->model().state().jslot, 0);
+    EXPECT_FALSE(form->model().state().has_results);
 }
 
 const PasteCase paste_cases[] = {
@@ -160,9 +160,9 @@ TEST(FormKeys, return_or_enter_in_a_field_converts_like_a_click) {
         EXPECT_NE(texts(*by_key)["mag_a"], "1.0"); // converted
         for (Form1 *form : {by_key.get(), by_click.get()}) {
             EXPECT_FALSE(form->Option1[1].Value());
-            EXPECT_EQ(form->state().jslot, 2);
-            EXPECT_EQ(form->state().saved[2].group, 2);
-            EXPECT_EQ(form->state().saved[2].texts[1], QStringLiteral("2"));
+            EXPECT_EQ(form->model().state().jslot, 2);
+            EXPECT_EQ(form->model().state().saved[2].group, 2);
+            EXPECT_EQ(form->model().state().saved[2].texts[1], QStringLiteral("2"));
         }
     }
 }
@@ -190,7 +190,7 @@ void check_copy_results() {
     for (int i = 0; i < 6; ++i)
         type_into(*form, form_test::field_names[static_cast<std::size_t>(i)], local(typed[i]));
     click(form->Convert[0]);
-    const calc::PhasorState &s = form->phasors();
+    const calc::PhasorState &s = form->model().phasors();
     const auto unbalance = calc::unbalance(s);
     ASSERT_TRUE(unbalance && unbalance->turns_acb);
 
@@ -268,8 +268,8 @@ void check_copy_results() {
     ASSERT_EQ(again.size(), 9);
     EXPECT_EQ(again[2][3], local("-0.5"));
     EXPECT_EQ(again[1][2], field(*form, "ang_a")->text());
-    EXPECT_TRUE(form->plot_area()->accessibleDescription().contains(QStringLiteral("A 0 at ") +
-                                                                    local("90.0") + QChar(0x00B0)));
+    EXPECT_TRUE(plot_area(*form)->accessibleDescription().contains(QStringLiteral("A 0 at ") +
+                                                                   local("90.0") + QChar(0x00B0)));
 }
 
 TEST(CopyResults, table_of_the_typed_and_held_numbers) {
@@ -349,16 +349,16 @@ TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) 
     const auto form = shown_form();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d"));
-    form->save_diagrams(path + ".png");
+    form->diagrams().save(path + ".png");
     EXPECT_FALSE(QFile::exists(path + ".png")) << "nothing drawn yet";
     click(form->Convert[0]);
     form->take_notice();
 
-    form->save_diagrams(path + ".PNG");
+    form->diagrams().save(path + ".PNG");
     EXPECT_EQ(QImage(path + ".PNG", "PNG").size(), QSize(715, 241) * 2 * form->devicePixelRatioF());
-    form->save_diagrams(path + ".svg");
+    form->diagrams().save(path + ".svg");
     EXPECT_EQ(QSvgRenderer(path + ".svg").viewBox(), QRect(0, 0, 715, 241));
-    form->save_diagrams(path + ".pdf");
+    form->diagrams().save(path + ".pdf");
     QFile pdf(path + ".pdf");
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
@@ -366,13 +366,13 @@ TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) 
     QPrinter printer; // printed to a PDF file, as a print dialog offers
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path + "-printed.pdf");
-    form->print_diagrams(printer);
+    form->diagrams().print(printer);
     EXPECT_GT(QFileInfo(path + "-printed.pdf").size(), 1000);
 
     // A "folder" that is a file cannot be written into, not even by root.
-    form->save_diagrams(path + ".pdf/inside.png");
+    form->diagrams().save(path + ".pdf/inside.png");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("inside.png")));
-    form->save_diagrams(path + ".gif");
+    form->diagrams().save(path + ".gif");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("PNG, SVG or PDF")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }

@@ -29,7 +29,7 @@ TEST(FormGermanNumbers, decimal_comma_passes_and_results_use_it) {
     for (const auto &[name, text] : entries)
         type_into(*form, name, QString::fromUtf8(text));
     click(form->Convert[0]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     const auto shown = texts(*form);
     EXPECT_EQ(shown.at("real_a"), "1,50E+00");
@@ -49,7 +49,7 @@ TEST(FormGermanNumbers, decimal_point_is_marked_bad) {
     type_into(*form, "mag_a", QStringLiteral("1.5"));
     const auto before = texts(*form);
     click(form->Convert[0]);
-    EXPECT_TRUE(form->state().errors_found);
+    EXPECT_TRUE(form->model().state().errors_found);
     EXPECT_EQ(marked(*form), std::vector<std::string>{"mag_a"});
     EXPECT_EQ(texts(*form), before);
 }
@@ -63,10 +63,10 @@ TEST(FormGermanNumbers, default_texts_use_the_comma_and_pass) {
     const auto form = shown_form();
     EXPECT_EQ(texts(*form).at("ang_b"), "-120,0");
     click(form->Convert[0]);
-    EXPECT_FALSE(form->state().errors_found);
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_FALSE(form->model().state().errors_found);
+    EXPECT_EQ(form->model().state().jslot, 1);
     click(form->Convert[1]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
 }
 
 } // namespace
