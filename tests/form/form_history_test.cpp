@@ -27,8 +27,10 @@ void convert_like(FormHistory &history, FormModel &model, const QString &result,
     model.phasors().va_mag = result.toDouble();
     model.set_selected(0);
     toolkit::Canvas::Picture drawing;
-    drawing.last_call.push_back({toolkit::DrawOp::Kind::Circle});
-    drawing.last_call.back().r = float(result.size());
+    toolkit::DrawOp circle;
+    circle.kind = toolkit::DrawOp::Kind::Circle;
+    circle.r = float(result.size());
+    drawing.last_call.push_back(circle);
     drawing.display = drawing.last_call;
     model.set_drawing(drawing);
 }
