@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
