@@ -140,7 +140,7 @@ TEST(AccessibleDescriptions, memory_slots_name_their_cases) {
 } // namespace
 
 // State: fresh window, "xyz" in mag_b, the focus there. Action: Return, then Return with a
-// number. Expected: an alert, shown to screen readers only, says why and then that the group
+// number. Expected: a notification for screen readers only says why and then that the group
 // was converted; the focus stays in mag_b.
 TEST(AccessibleDescriptions, return_in_a_field_is_answered_by_an_alert) {
     auto form = testing_support::shown_form();
@@ -151,7 +151,7 @@ TEST(AccessibleDescriptions, return_in_a_field_is_answered_by_an_alert) {
         QAccessibleInterface *iface =
             QAccessible::queryAccessibleInterface(const_cast<QWidget *>(alert));
         EXPECT_TRUE(alert != nullptr && alert->isVisible() && iface != nullptr &&
-                    iface->role() == QAccessible::AlertMessage);
+                    iface->role() == QAccessible::Notification);
         EXPECT_EQ(QApplication::focusWidget(), testing_support::field(*form, "mag_b"));
         return iface == nullptr ? QString() : iface->text(QAccessible::Name);
     };
