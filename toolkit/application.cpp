@@ -130,6 +130,12 @@ double fitting_zoom(const QScreen *screen, QSize defined_size) {
 
 } // namespace
 
+void name_application() {
+    QCoreApplication::setOrganizationName(QStringLiteral("trivane"));
+    QCoreApplication::setApplicationName(QStringLiteral("trivane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TRIVANE_VERSION));
+}
+
 bool paints_its_background(const QWidget *control) {
     const QWidget *parent = control->parentWidget();
     return qobject_cast<const QGroupBox *>(control) != nullptr &&

@@ -32,8 +32,19 @@ bool is_digit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// The decimal separators a text may hold; an empty one stands for none.
+using Separators = std::array<QStringView, 3>;
+
+// How long the decimal separator that `rest` starts with is, or 0.
+qsizetype separator_at(QStringView rest, const Separators &separators) {
+    for (const QStringView separator : separators)
+        if (!separator.isEmpty() && rest.startsWith(separator))
+            return separator.size();
+    return 0;
+}
+
 // Checks the grammar in one pass over the text; each character is looked at once.
-std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
+std::optional<ScannedNumber> scan(QStringView text, const Separators &separators) {
     const qsizetype end = text.size();
     qsizetype pos = 0;
     while (pos < end && is_blank(text[pos]))
@@ -64,11 +75,11 @@ std::optional<ScannedNumber> scan(QStringView text, QStringView separator) {
                 ++leading_fraction_zeros;
             out.ascii.push_back(static_cast<char>(c.unicode()));
             ++pos;
-        } else if (!seen_separator && !separator.isEmpty() &&
-                   text.sliced(pos).startsWith(separator)) {
+        } else if (const qsizetype length =
+                       seen_separator ? 0 : separator_at(text.sliced(pos), separators)) {
             seen_separator = true;
             out.ascii.push_back('.');
-            pos += separator.size();
+            pos += length;
         } else {
             break;
         }
@@ -129,6 +140,17 @@ template <typename Real> std::optional<Real> convert(const ScannedNumber &number
     return value;
 }
 
+std::optional<EntryNumber> parse(QStringView text, const Separators &separators) {
+    const auto scanned = scan(text, separators);
+    if (!scanned)
+        return std::nullopt;
+    const auto value = convert<double>(*scanned);
+    const auto single = convert<float>(*scanned);
+    if (!value || !single)
+        return std::nullopt;
+    return EntryNumber{*value, *single};
+}
+
 // Writes to_chars output into a QString with 'E' and the given separator; drops the sign of a
 // displayed zero (-0.004 shows as 0.00).
 QString localise(const char *first, const char *last, QStringView separator) {
@@ -175,27 +197,39 @@ template <typename Real> QString shortest(Real value, QStringView separator) {
 
 } // namespace
 
+NumberSettings number_settings(const QLocale &locale) {
+    NumberSettings settings{locale.decimalPoint(), {}, locale.groupSeparator()};
+    if (settings.decimal != u"." && settings.decimal != u",") {
+        settings.other_decimal = settings.decimal;
+        settings.decimal = QStringLiteral(".");
+    }
+    return settings;
+}
+
 QString decimal_separator() {
-    return QLocale::system().decimalPoint();
+    return number_settings(QLocale::system()).decimal;
 }
 
 QString group_separator() {
-    return QLocale::system().groupSeparator();
+    return number_settings(QLocale::system()).group;
+}
+
+std::optional<EntryNumber> parse_number(QStringView text, QStringView separator,
+                                        QStringView other_separator) {
+    return parse(text, Separators{separator, other_separator, {}});
 }
 
 std::optional<EntryNumber> parse_number(QStringView text, QStringView separator) {
-    const auto scanned = scan(text, separator);
-    if (!scanned)
-        return std::nullopt;
-    const auto value = convert<double>(*scanned);
-    const auto single = convert<float>(*scanned);
-    if (!value || !single)
-        return std::nullopt;
-    return EntryNumber{*value, *single};
+    return parse_number(text, separator, {});
 }
 
 std::optional<EntryNumber> parse_number(QStringView text) {
-    return parse_number(text, decimal_separator());
+    const NumberSettings settings = number_settings(QLocale::system());
+    return parse_number(text, settings.decimal, settings.other_decimal);
+}
+
+std::optional<EntryNumber> parse_number_in_any_settings(QStringView text) {
+    return parse(text, Separators{u".", u",", u"\u066B"});
 }
 
 QString format_scientific(double value, QStringView separator) {

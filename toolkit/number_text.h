@@ -22,17 +22,34 @@
 //
 // Each function takes the decimal separator explicitly, or uses decimal_separator() in its
 // convenience overload. Nothing here depends on the C library's locale.
+//
+// Number settings whose decimal separator is neither "." nor "," (the Arabic decimal
+// separator U+066B of Arabic and Persian settings) write ".", which their users read too,
+// and entries take either. Digits are ASCII 0-9 under every setting: Arabic-Indic digits are
+// no number.
 
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
+class QLocale;
+
 namespace toolkit {
 
+// The number syntax of a locale's settings: the decimal separator results are written with
+// and entries are read with, another one entries may hold as well (or empty), and the
+// digit-group separator.
+struct NumberSettings {
+    QString decimal;
+    QString other_decimal;
+    QString group;
+};
+NumberSettings number_settings(const QLocale &locale);
+
 // The decimal and the digit-group separator of the user's number settings
-// (QLocale::system()). Entries never hold a group separator; only pasted cells are cleaned of
-// it.
+// (number_settings(QLocale::system())). Entries never hold a group separator; only pasted
+// cells are cleaned of it.
 QString decimal_separator();
 QString group_separator();
 
@@ -44,9 +61,16 @@ struct EntryNumber {
     bool operator==(const EntryNumber &) const = default;
 };
 
-// The number an entry denotes, or nothing if the text is no number.
+// The number an entry denotes, or nothing if the text is no number. The one-argument form
+// reads the user's settings, with both decimal separators where they have two.
 std::optional<EntryNumber> parse_number(QStringView text, QStringView separator);
+std::optional<EntryNumber> parse_number(QStringView text, QStringView separator,
+                                        QStringView other_separator);
 std::optional<EntryNumber> parse_number(QStringView text);
+
+// The number a text denotes under some settings: ".", "," or U+066B as its decimal separator.
+// For texts kept in a file, which stay readable whatever the settings of the next run.
+std::optional<EntryNumber> parse_number_in_any_settings(QStringView text);
 
 // The format "scientific". Gives an empty text for infinities and NaN, which callers never
 // pass.
