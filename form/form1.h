@@ -20,15 +20,16 @@
 // Copy Diagrams commands are in form1_clipboard.cpp. The window itself (its zoom, its light
 // sheet under the diagrams) is toolkit::FormWindow's.
 //
-// What outlives a run is in form1_keep.cpp: every save also goes to form::MemoryStore's file,
-// which start-up reads back into the ring, and closing keeps the window's place and size.
+// What outlives a run is in form1_keep.cpp: every save also goes to form::CaseMemory, which
+// writes the file on a thread of its own and whose cases start-up reads back into the ring,
+// and closing keeps the window's place and size.
 // One undo for the whole form (form1_undo.cpp): Clear, a Convert, a recall and a pasted
 // block each become one step of a QUndoStack that holds the 24 texts and marks before and
 // after, which Ctrl+Z takes back once the focused field has nothing of its own to undo.
 
 #include "calc/phasor_state.h"
 #include "form/form_state.h"
-#include "form/memory_store.h"
+#include "form/case_memory.h"
 #include "toolkit/controls.h"
 #include "toolkit/figure.h"
 #include "toolkit/form_window.h"
@@ -83,6 +84,9 @@ public:
     void announce(const QString &text);
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
+
+    // The cases kept between runs: tests, benchmarks and the replay driver wait for it.
+    form::CaseMemory &case_memory() { return *memory_; }
 
     // A Yes/No question; Yes gives true. Shows a dialog unless a driver answers instead.
     std::function<bool(const QString &question)> ask;
@@ -156,10 +160,7 @@ private:
     // What outlives a run (form1_keep.cpp).
     void set_up_keeping();
     void restore_memory();
-    void keep_case(const form::SavedCase &saved);
     void forget_all_cases();
-    // One line on standard error and the same in a notice.
-    void tell_store_problem(const QString &line, const QString &notice);
 
     void create_controls();
     void bind(const form::ControlDef &def, QWidget *widget);
@@ -232,10 +233,9 @@ private:
     QString change_name_;
     FormLook change_before_;
 
-    std::unique_ptr<form::MemoryStore> store_;
+    std::unique_ptr<form::CaseMemory> memory_;
     QAction *keep_action_ = nullptr;
     QAction *forget_action_ = nullptr;
-    bool told_not_kept_ = false;
     QAction *save_results_action_ = nullptr;
     QAction *save_diagrams_action_ = nullptr;
     QAction *print_diagrams_action_ = nullptr;

@@ -34,7 +34,7 @@ void Form1::save_in_next_slot() {
     if (previous != 0)
         describe_slot(previous);
     describe_slot(s.jslot);
-    keep_case(saved);
+    memory_->keep(saved);
 }
 
 // The slot's texts go back into their fields and are converted again as a recall: the
