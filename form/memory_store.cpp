@@ -13,6 +13,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
@@ -196,11 +197,13 @@ template <typename Change> StoreOutcome MemoryStore::update(Change change) {
         return outcome;
     }
     QLockFile lock(path() + QStringLiteral(".lock"));
+    errno = 0;
     if (!lock.tryLock(lock_wait_ms)) {
-        outcome.failure = QStringLiteral("Could not lock %1%2")
-                              .arg(file, lock.error() == QLockFile::LockFailedError
-                                             ? QStringLiteral(": another window holds it")
-                                             : QString());
+        // A lock file that cannot be made: a full disk, or a folder that cannot be written.
+        const QString cause = lock.error() == QLockFile::LockFailedError
+                                  ? QStringLiteral("another window holds it")
+                                  : toolkit::write_failure_cause(errno, QString());
+        outcome.failure = QStringLiteral("Could not lock %1: %2").arg(file, cause);
         return outcome;
     }
     StoredCases current = read();
