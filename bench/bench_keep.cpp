@@ -62,8 +62,8 @@ void set_keeping(bool keep) {
 void convert_click(benchmark::State &state) {
     const bool keeping = state.range(0) != 0;
     set_keeping(keeping);
-    Form1 form;
     std::atomic<bool> hurry = false;
+    Form1 form;
     // Once timing ends the waiting writes are dropped, so the window closes at once.
     form.case_memory().set_writer([&hurry](const QString &path, const QByteArray &data) {
         if (hurry)

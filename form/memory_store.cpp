@@ -37,8 +37,6 @@ const QString texts_key = QStringLiteral("texts");
 // A number under either decimal separator: the window that kept it may have had other
 // number settings.
 bool kept_text(const QString &text) {
-    if (text.size() > longest_kept_text)
-        return false;
     for (const QStringView separator : {QStringView(u"."), QStringView(u",")}) {
         const auto number = toolkit::parse_number(text, separator);
         if (number && std::isfinite(number->single))
@@ -72,6 +70,8 @@ std::optional<StoredCase> read_case(const QJsonValue &value) {
             return std::nullopt;
         read.saved.texts[static_cast<std::size_t>(i)] = texts[i].toString();
     }
+    if (too_long_to_keep(read.saved))
+        return std::nullopt;
     return read;
 }
 

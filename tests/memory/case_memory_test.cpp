@@ -57,6 +57,7 @@ TEST_F(CaseMemoryTest, start_up_restores_the_cases_only_while_keeping_is_on) {
     EXPECT_TRUE(window()->restore().empty());
     switch_in_settings(true);
     const std::vector<form::SavedCase> cases = window()->restore();
+    EXPECT_FALSE(QFile::exists(form::MemoryStore(folder()).path() + QStringLiteral(".lock")));
     ASSERT_EQ(cases.size(), 2U);
     EXPECT_EQ(cases[1].texts[0], QStringLiteral("2"));
 }

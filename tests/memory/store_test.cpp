@@ -11,7 +11,15 @@
 
 #include <chrono>
 #include <future>
+#include <ostream>
 #include <thread>
+
+namespace form {
+void PrintTo(FileTrust trust, std::ostream *out) {
+    static const char *const names[] = {"good", "damaged", "newer", "unreadable"};
+    *out << names[static_cast<int>(trust)];
+}
+} // namespace form
 
 namespace {
 
