@@ -9,9 +9,9 @@
 
 #include <utility>
 
-Q_LOGGING_CATEGORY(store_log, "trivane.store")
-
 namespace form {
+
+Q_LOGGING_CATEGORY(store_log, "trivane.store")
 
 namespace {
 
@@ -53,12 +53,8 @@ CaseMemory::CaseMemory(QString folder, QString settings_file, QObject *parent)
 }
 
 CaseMemory::~CaseMemory() {
-    // The outcomes are not told any more: the window may be half gone.
-    if (!wait_for_worker(patient_ms)) {
-        qCInfo(store_log, "waiting for the kept cases to be written to %s",
-               qUtf8Printable(QDir::toNativeSeparators(path())));
-        wait_for_worker(-1);
-    }
+    disconnect(this, nullptr, nullptr, nullptr);
+    wait_for_pending();
     thread_.quit();
     thread_.wait();
 }

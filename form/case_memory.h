@@ -20,9 +20,9 @@
 #include <memory>
 #include <vector>
 
-Q_DECLARE_LOGGING_CATEGORY(store_log)
-
 namespace form {
+
+Q_DECLARE_LOGGING_CATEGORY(store_log)
 
 class CaseMemory : public QObject {
     Q_OBJECT
@@ -32,7 +32,8 @@ public:
     explicit CaseMemory(QObject *parent = nullptr);
     // cases.json in folder; the switch in the INI file settings_file.
     CaseMemory(QString folder, QString settings_file, QObject *parent = nullptr);
-    // Waits for what is still queued: closing the window loses no case.
+    // Waits for what is still queued: closing the window loses no case. What went wrong is
+    // still logged, but no longer signalled: the window may be half gone.
     ~CaseMemory() override;
     CaseMemory(const CaseMemory &) = delete;
     CaseMemory &operator=(const CaseMemory &) = delete;

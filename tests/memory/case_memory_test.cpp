@@ -95,6 +95,20 @@ TEST_F(CaseMemoryTest, operations_run_in_the_order_asked_with_none_skipped) {
     EXPECT_FALSE(QFile::exists(memory->path()));
 }
 
+TEST_F(CaseMemoryTest, closing_waits_for_the_saves_still_queued) {
+    {
+        const auto memory = window();
+        memory->set_writer([](const QString &path, const QByteArray &data) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            return toolkit::save_file(path, data);
+        });
+        for (int n = 1; n <= 3; ++n)
+            memory->keep(numbered(n));
+    }
+    EXPECT_EQ(file_cases(),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+}
+
 TEST_F(CaseMemoryTest, a_case_of_1000_characters_is_kept_and_a_longer_one_is_not) {
     const auto memory = window();
     form::SavedCase longest = numbered(1);
