@@ -44,28 +44,35 @@ protected:
             out << stored.saved.texts[0];
         return out;
     }
+    void write_file(const QByteArray &bytes) const {
+        QFile file(form::MemoryStore(folder()).path());
+        ASSERT_TRUE(QDir().mkpath(folder()) && file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
     static void switch_in_settings(bool keep) {
         QSettings(QStringLiteral("trivane"), QStringLiteral("trivane"))
             .setValue(QStringLiteral("cases/keep"), keep);
     }
+    // Every write through it takes 50 ms.
+    static QString slow_write(const QString &path, const QByteArray &data) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return toolkit::save_file(path, data);
+    }
 };
 
-TEST_F(CaseMemoryTest, start_up_restores_the_cases_only_while_keeping_is_on) {
+// While keeping is off, start-up restores nothing and Forget All Cases still empties the
+// file; once on, start-up reads it without making a lock file.
+TEST_F(CaseMemoryTest, the_keep_switch_steers_start_up_but_not_forgetting) {
     form::MemoryStore(folder()).save(numbered(1));
     form::MemoryStore(folder()).save(numbered(2));
-    switch_in_settings(false);
-    EXPECT_TRUE(window()->restore().empty());
     switch_in_settings(true);
     const std::vector<form::SavedCase> cases = window()->restore();
     EXPECT_FALSE(QFile::exists(form::MemoryStore(folder()).path() + QStringLiteral(".lock")));
     ASSERT_EQ(cases.size(), 2U);
     EXPECT_EQ(cases[1].texts[0], QStringLiteral("2"));
-}
-
-TEST_F(CaseMemoryTest, forgetting_empties_the_file_while_keeping_is_off) {
-    form::MemoryStore(folder()).save(numbered(1));
     switch_in_settings(false);
     const auto memory = window();
+    EXPECT_TRUE(memory->restore().empty());
     memory->forget_all();
     memory->wait_for_pending();
     EXPECT_EQ(file_cases(), QStringList());
@@ -78,9 +85,8 @@ TEST_F(CaseMemoryTest, operations_run_in_the_order_asked_with_none_skipped) {
     const auto memory = window();
     int writes = 0;
     memory->set_writer([&writes](const QString &path, const QByteArray &data) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
         ++writes;
-        return toolkit::save_file(path, data);
+        return slow_write(path, data);
     });
     for (int n = 1; n <= 3; ++n)
         memory->keep(numbered(n));
@@ -98,27 +104,12 @@ TEST_F(CaseMemoryTest, operations_run_in_the_order_asked_with_none_skipped) {
 TEST_F(CaseMemoryTest, closing_waits_for_the_saves_still_queued) {
     {
         const auto memory = window();
-        memory->set_writer([](const QString &path, const QByteArray &data) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            return toolkit::save_file(path, data);
-        });
+        memory->set_writer(slow_write);
         for (int n = 1; n <= 3; ++n)
             memory->keep(numbered(n));
     }
     EXPECT_EQ(file_cases(),
               (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-}
-
-TEST_F(CaseMemoryTest, a_case_of_1000_characters_is_kept_and_a_longer_one_is_not) {
-    const auto memory = window();
-    form::SavedCase longest = numbered(1);
-    longest.texts[1] = QStringLiteral("1.") + QString(998, u'0');
-    form::SavedCase longer = numbered(2);
-    longer.texts[1] = longest.texts[1] + u'0';
-    memory->keep(longest);
-    memory->keep(longer);
-    memory->wait_for_pending();
-    EXPECT_EQ(file_cases(), QStringList{QStringLiteral("1")});
 }
 
 // State: two windows keeping cases. Action: the second turns keeping off; an older build
@@ -174,21 +165,16 @@ TEST_F(CaseMemoryTest, a_save_that_does_not_fit_leaves_the_file_and_says_why_onc
 // Expected: the same notice for both, the file kept aside as it was.
 TEST_F(CaseMemoryTest, damage_found_by_a_save_is_told_as_at_start_up) {
     const QByteArray damaged = R"({"version": 1, "cases": [)";
-    const auto write_damaged = [&] {
-        QFile file(form::MemoryStore(folder()).path());
-        ASSERT_TRUE(QDir().mkpath(folder()) && file.open(QIODevice::WriteOnly));
-        file.write(damaged);
-    };
     for (const bool at_start_up : {true, false}) {
         SCOPED_TRACE(at_start_up ? "at start-up" : "by a save");
         QDir(folder()).removeRecursively();
         if (at_start_up)
-            write_damaged();
+            write_file(damaged);
         const auto memory = window();
         QSignalSpy told(memory.get(), &form::CaseMemory::problem);
         EXPECT_TRUE(memory->restore().empty());
         if (!at_start_up) {
-            write_damaged();
+            write_file(damaged);
             memory->keep(numbered(1));
         }
         memory->wait_for_pending();
@@ -207,10 +193,7 @@ TEST_F(CaseMemoryTest, damage_found_by_a_save_is_told_as_at_start_up) {
 // keeping off. Expected: no case restored, one notice, the file as it was.
 TEST_F(CaseMemoryTest, a_newer_file_is_told_once_and_left_alone) {
     const QByteArray newer = R"({"version": 2, "cases": []})";
-    QFile file(form::MemoryStore(folder()).path());
-    ASSERT_TRUE(QDir().mkpath(folder()) && file.open(QIODevice::WriteOnly));
-    file.write(newer);
-    file.close();
+    write_file(newer);
     const auto memory = window();
     QSignalSpy told(memory.get(), &form::CaseMemory::problem);
     EXPECT_TRUE(memory->restore().empty());

@@ -1,9 +1,8 @@
 #pragma once
 
-// A file-size limit lowered for a while, as a full disk would stop a write: only the soft
-// limit, and only while one of these lives, since it holds for every file the process
-// writes (the test's own output included). SIGXFSZ is ignored meanwhile, so a write past
-// the limit fails with EFBIG instead of ending the process.
+// The soft file-size limit lowered while one lives, as a full disk would stop a write, with
+// SIGXFSZ ignored so that the write fails with EFBIG. It holds for every file the process
+// writes, the test's own output included: keep it short.
 
 #include <sys/resource.h>
 
@@ -15,8 +14,7 @@ class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
+        const rlimit lowered{bytes, previous_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lowered);
         handler_ = std::signal(SIGXFSZ, SIG_IGN);
     }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 namespace {
 
 QByteArray contents(const QString &path) {
@@ -49,26 +47,6 @@ TEST(SaveFile, a_write_past_the_file_size_limit_leaves_the_old_file) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("cases.json")});
     }
-}
-
-TEST(SaveFile, names_the_cause_a_user_can_act_on) {
-    const struct {
-        int error_number;
-        const char *qt_text;
-        const char *cause;
-    } rows[] = {
-        {ENOSPC, "No space left on device", "the disk is full"},
-        {EDQUOT, "Disk quota exceeded", "the disk is full"},
-        {EFBIG, "Unknown error", "the file would be too large"},
-        {EACCES, "Permission denied", "the folder cannot be written"},
-        {EROFS, "Read-only file system", "the folder cannot be written"},
-        {0, "Unknown error", "the file could not be written whole"},
-        {EIO, "Input/output error", "Input/output error"},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(toolkit::write_failure_cause(row.error_number, QString::fromUtf8(row.qt_text)),
-                  QString::fromUtf8(row.cause))
-            << row.error_number;
 }
 
 } // namespace
