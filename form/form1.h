@@ -33,8 +33,9 @@
 // form1_results.cpp. The window itself (its zoom, its light sheet under the diagrams) is
 // toolkit::FormWindow's.
 //
-// What outlives a run is in form1_keep.cpp: every save also goes to form::MemoryStore's file,
-// which start-up reads back into the ring, and closing keeps the window's place and size.
+// What outlives a run is in form1_keep.cpp: every save also goes to form::CaseMemory, which
+// writes the file on a thread of its own and whose cases start-up reads back into the ring,
+// and closing keeps the window's place and size.
 
 #include "calc/phasor_state.h"
 #include "form/diagram_outputs.h"
@@ -42,7 +43,7 @@
 #include "form/form_history.h"
 #include "form/form_model.h"
 #include "form/form_state.h"
-#include "form/memory_store.h"
+#include "form/case_memory.h"
 #include "toolkit/controls.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
@@ -88,6 +89,9 @@ public:
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
 
+    // The cases kept between runs: tests, benchmarks and the replay driver wait for it.
+    form::CaseMemory &case_memory() { return *memory_; }
+
     // A Yes/No question; Yes gives true. Shows a dialog unless a driver answers instead.
     std::function<bool(const QString &question)> ask;
     // Puts the window where it was closed last, and at that size, on a screen that exists.
@@ -120,10 +124,7 @@ private:
     // What outlives a run (form1_keep.cpp).
     void set_up_keeping();
     void restore_memory();
-    void keep_case(const form::SavedCase &saved);
     void forget_all_cases();
-    // One line on standard error and the same in a notice.
-    void tell_store_problem(const QString &line, const QString &notice);
 
     // The controls of the window definition, their members and the rooms' wiring.
     void create_controls();
@@ -160,10 +161,9 @@ private:
     toolkit::Notice *notice_ = nullptr;
     QString latest_notice_; // since the last take_notice()
 
-    std::unique_ptr<form::MemoryStore> store_;
+    std::unique_ptr<form::CaseMemory> memory_;
     QAction *keep_action_ = nullptr;
     QAction *forget_action_ = nullptr;
-    bool told_not_kept_ = false;
 };
 
 // The six fields of a group of the window, in reading order (magnitudes or real parts first).

@@ -29,7 +29,7 @@ void Form1::save_or_recall_case() {
         if (previous != 0)
             describe_slot(previous);
         describe_slot(s.jslot);
-        keep_case(saved);
+        memory_->keep(saved);
         return;
     }
     const form::FormHistory::Step step(history_, QStringLiteral("Recall"));

@@ -64,6 +64,9 @@ QString ReplaySession::run_line(const QString &line) {
     if (command == QLatin1String("dump") || command == QLatin1String("ops")) {
         if (!words.isEmpty())
             return command + QStringLiteral(" takes no argument");
+        // A dump tells what was kept, and the notice of a save that failed.
+        if (command == QLatin1String("dump"))
+            form_.case_memory().wait_for_pending();
         settle();
         out_(command == QLatin1String("dump") ? dump_json(form_) : ops_json(form_));
         return {};

@@ -498,7 +498,7 @@ const QByteArray one_good = R"({"version": 1, "cases": [)" + good;
 const DamagedStore damaged_stores[] = {
     {"truncated", one_good, "----------"},
     {"not_an_object", "[1, 2, 3]", "----------"},
-    {"unknown_version", R"({"version": 2, "cases": [)" + good + "]}", "----------"},
+    {"version_as_text", R"({"version": "1", "cases": [)" + good + "]}", "----------"},
     {"group_outside_0_to_3",
      one_good + R"(, {"order": 5, "group": 4, "texts": ["1", "2", "3", "4", "5", "6"]}]})",
      "B---------"},
