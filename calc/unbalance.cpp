@@ -5,8 +5,6 @@
 
 namespace calc {
 
-namespace {
-
 // Every phase reaches V1 and V2 through single-precision values, each rounded to a relative
 // 2^-24: its angle (multiplied by the single pi180, or held as a single for phase C) is off
 // by up to |angle| 2^-24 radians, the turned angles (within |angle| + 2 pi / 3) likewise,
@@ -23,8 +21,6 @@ double sequence_resolution(const PhasorState &s) {
         sum += std::abs(mag) * (2 * std::abs(ang) + 2 * std::numbers::pi / 3 + 2);
     return 2 * unit * sum / 3;
 }
-
-} // namespace
 
 std::optional<Unbalance> unbalance(const PhasorState &s) {
     // A magnitude entered negative turns its phasor; its length is what counts.

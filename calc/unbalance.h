@@ -18,6 +18,10 @@ struct Unbalance {
     bool equal_sequences;    // |V2| and |V1| equal within the resolution
 };
 
+// The absolute resolution of the set's results: what the single-precision steps of the
+// transforms may move |V1| - |V2| by. No digit below it means anything.
+double sequence_resolution(const PhasorState &state);
+
 // The unbalance of the sequence components in the state, or nothing when |V1| is 0.
 std::optional<Unbalance> unbalance(const PhasorState &state);
 

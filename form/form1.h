@@ -53,7 +53,8 @@ class QWidget;
 
 namespace form {
 struct ControlDef;
-}
+struct ResultsTable;
+} // namespace form
 namespace toolkit {
 class Sheet;
 class EntryField;
@@ -172,7 +173,7 @@ private:
     void copy_diagrams();
     // The one table of results that Copy Results and Save Results As write: a header row,
     // the six phasors, the two ratios and, for a set that turns A-C-B, the phase order.
-    QList<QStringList> results_table() const;
+    form::ResultsTable results_table() const;
     void ask_and_save_results();
     // Save Diagrams As and Print Diagrams (form1_diagrams.cpp).
     void set_up_diagram_outputs();
