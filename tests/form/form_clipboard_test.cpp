@@ -16,8 +16,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
-#include <QTemporaryDir>
-#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -432,6 +432,37 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
     menu->actions().at(3)->trigger();
     menu->close();
     EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
+}
+
+// State: a converted case. Action: Save Results As… from the context menu; the dialog's
+// file name completed in a temporary folder and accepted. Expected: the workbook is offered
+// first, as results.xlsx, and the file written is one.
+TEST(SaveResults, offers_a_workbook_first) {
+    const auto form = shown_form();
+    click(form->Convert[0]);
+    const QTemporaryDir folder;
+    QStringList filters;
+    QTimer::singleShot(0, form.get(), [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("/results.xlsx"));
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(QStringLiteral("chosen"));
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 300),
+                            form->mapToGlobal(QPoint(300, 300)));
+    QApplication::sendEvent(form.get(), &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().at(4)->text(), QStringLiteral("Save Results As\u2026"));
+    menu->actions().at(4)->trigger();
+    menu->close();
+    EXPECT_EQ(filters, (QStringList{"Excel workbooks (*.xlsx)", "CSV files (*.csv)"}));
+    QFile saved(folder.filePath("chosen.xlsx"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(4) == "PK\x03\x04");
 }
 
 } // namespace
