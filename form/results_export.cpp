@@ -40,11 +40,13 @@ ResultCell at_place(double value, int place) {
     return {text, toolkit::parse_number(text, point)->value, std::max(0, -place)};
 }
 
+// The number is the one the text denotes: a single read as typed (4.33F) is 4.33 in a
+// spreadsheet, not 4.32999992370605.
 template <calc::PhasorPart Real> ResultCell as_entered(Real value) {
     const QString text = toolkit::format_shortest(value, point);
     if (text.isEmpty())
         return {};
-    return {text, static_cast<double>(value), -1};
+    return {text, toolkit::parse_number(text, point)->value, -1};
 }
 
 // The angle the window shows for the zero phasor: rect_to_polar puts it on the imaginary

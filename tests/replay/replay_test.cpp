@@ -356,29 +356,6 @@ TEST(Replay, export_writes_the_diagrams_and_tells_a_failure) {
         QLatin1String("d.pdf")));
 }
 
-// Script: convert, export the results as .xlsx, .XLSX and .csv, dump.
-// Expected: a workbook (a zip) for either case of .xlsx, the CSV in "." with commas
-// otherwise, no notice.
-TEST(Replay, export_results_picks_the_format_by_extension) {
-    QTemporaryDir dir;
-    const QString names[] = {dir.filePath("r.xlsx"), dir.filePath("R.XLSX"), dir.filePath("r.csv")};
-    const Session run =
-        replay("click Convert 0\nexport-results " + names[0].toUtf8() + "\nexport-results " +
-               names[1].toUtf8() + "\nexport-results " + names[2].toUtf8() + "\ndump\n");
-    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
-    const auto bytes = [](const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    EXPECT_TRUE(bytes(names[0]).startsWith("PK\x03\x04"));
-    EXPECT_TRUE(bytes(names[1]).startsWith("PK\x03\x04"));
-    EXPECT_TRUE(bytes(names[2]).startsWith("Phasor,Magnitude,Angle (degrees),Real part,Imaginary "
-                                           "part\r\nA,1,0,1.0000000,0.0000000\r\n"))
-        << bytes(names[2]).constData();
-    ASSERT_EQ(run.lines.size(), 1);
-    EXPECT_EQ(json_object(run.lines[0])[QStringLiteral("notice")].toString(), QString());
-}
-
 // Script: dark theme, convert, grab; twice the size, grab; light theme at the defined
 // size, grab. Expected: a dark 833 x 461 window, a 1666 x 922 one, a light one again.
 TEST(Replay, theme_and_resize_change_what_grab_shows) {
