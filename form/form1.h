@@ -64,6 +64,7 @@ class QWidget;
 
 namespace form {
 class ScreenReaderText;
+struct ResultsTable;
 } // namespace form
 namespace toolkit {
 class Notice;
@@ -137,7 +138,7 @@ private:
     void copy_results();
     // The one table of results that Copy Results and Save Results As write: a header row,
     // the six phasors, the two ratios and, for a set that turns A-C-B, the phase order.
-    QList<QStringList> results_table() const;
+    form::ResultsTable results_table() const;
     void ask_and_save_results();
 
     // Start-up and the procedures of the form.

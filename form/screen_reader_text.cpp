@@ -1,5 +1,8 @@
 #include "form/screen_reader_text.h"
 
+#include "calc/unbalance.h"
+#include "form/results_export.h"
+
 #include "calc/phasor.h"
 #include "form/form1.h"
 #include "form/form1_descriptions.h"
@@ -32,10 +35,14 @@ QString picture_description(const FormModel &model) {
     } else if (scale <= 1e-6F) {
         picture = QStringLiteral("Nothing is drawn: no phase is longer than 1E-06.");
     } else {
-        // Each phasor as the window shows it: its held magnitude and angle, so that a zero
-        // phasor's angle or a residue's reads as in its fields.
+        // Each phasor as Copy Results writes it: to the set's resolution, and a residue
+        // below it as the zero phasor at its angle.
         const auto phasor = [&](double mag, auto ang) {
-            return phasor_in_words(mag, calc::to_degrees(ang, s.pi180));
+            const double degrees = calc::to_degrees(ang, s.pi180);
+            const WrittenPhasor written =
+                written_phasor(mag, degrees, s.pi180, calc::sequence_resolution(s));
+            return phasor_in_words(written.magnitude.number.value_or(mag),
+                                   written.angle.number.value_or(degrees));
         };
         picture =
             QStringLiteral("Four phasor diagrams at one scale: the outer circle stands for %1. "

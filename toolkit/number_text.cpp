@@ -195,6 +195,54 @@ template <typename Real> QString shortest(Real value, QStringView separator) {
     return localise(buffer.data(), result.ptr, separator);
 }
 
+// A positive finite value in scientific notation: its significant digits without the point,
+// and the power of ten of the first one; `precision` digits after the first.
+struct Digits {
+    std::string digits;
+    int exponent = 0;
+};
+
+Digits scientific_digits(double value, int precision) {
+    std::array<char, 128> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, precision);
+    Digits out;
+    const char *p = buffer.data();
+    for (; p != result.ptr && *p != 'e'; ++p) {
+        if (*p != '.')
+            out.digits.push_back(*p);
+    }
+    if (p != result.ptr)
+        std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, result.ptr, out.exponent);
+    return out;
+}
+
+// The digits of |value| rounded at 10^place, with the place of the last one (at or above
+// `place` after a carry); empty digits for a value that rounds to zero.
+Digits rounded_digits(double magnitude, int place) {
+    int leading = decimal_place(magnitude);
+    for (;;) {
+        if (leading < place - 1)
+            return {};
+        if (leading == place - 1) {
+            // Below one unit of the place: it rounds to one unit beyond a half, to zero at a
+            // half or below (zero is even). Thirty digits tell any double from the half.
+            const Digits near = scientific_digits(magnitude, 30);
+            const bool above_half = near.digits[0] > '5' ||
+                                    (near.digits[0] == '5' &&
+                                     near.digits.find_first_not_of('0', 1) != std::string::npos);
+            return above_half ? Digits{"1", place} : Digits{};
+        }
+        Digits out = scientific_digits(magnitude, leading - place);
+        const int last = out.exponent - (leading - place);
+        if (last >= place) {
+            out.exponent = last;
+            return out;
+        }
+        --leading; // thirty digits rounded the value up to the next power of ten
+    }
+}
+
 } // namespace
 
 NumberSettings number_settings(const QLocale &locale) {
@@ -254,6 +302,35 @@ QString format_fixed(double value, int decimals) {
 
 QString format_significant(double value, int digits) {
     return format(value, std::chars_format::general, digits, decimal_separator());
+}
+
+int decimal_place(double value) {
+    // Thirty digits keep a value just below a power of ten below it, which a shorter text
+    // may round up to it.
+    return scientific_digits(std::abs(value), 30).exponent;
+}
+
+QString format_at_place(double value, int place, QStringView separator) {
+    if (!std::isfinite(value))
+        return {};
+    const int decimals = std::max(0, -place);
+    const Digits rounded = value == 0 ? Digits{} : rounded_digits(std::abs(value), place);
+    // The value times 10^decimals as an integer, then the separator put in.
+    std::string scaled = rounded.digits.empty() ? std::string("0") : rounded.digits;
+    if (!rounded.digits.empty())
+        scaled.append(static_cast<std::size_t>(rounded.exponent + decimals), '0');
+    if (scaled.size() <= static_cast<std::size_t>(decimals))
+        scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
+    QString text;
+    if (!rounded.digits.empty() && std::signbit(value))
+        text.append(u'-');
+    const std::size_t point = scaled.size() - static_cast<std::size_t>(decimals);
+    text.append(QLatin1String(scaled.data(), static_cast<qsizetype>(point)));
+    if (decimals > 0) {
+        text.append(separator);
+        text.append(QLatin1String(scaled.data() + point, decimals));
+    }
+    return text;
 }
 
 QString format_shortest(double value, QStringView separator) {

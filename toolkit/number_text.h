@@ -94,4 +94,13 @@ QString format_shortest(double value);
 QString format_shortest(float value, QStringView separator);
 QString format_shortest(float value);
 
+// For numbers that carry a known absolute resolution. decimal_place gives the power of ten
+// of a positive number's leading digit (3.2E-05 gives -5, 0.5 gives -1, 30 gives 1).
+// format_at_place rounds a value to nearest at the decimal place 10^place, ties to even,
+// and writes it plainly with max(0, -place) decimals: 120.85636 at -3 is "120.856", 1234.5
+// at 2 is "1200", 0.4 at 0 is "0". A written zero carries no minus sign. Empty for
+// infinities and NaN.
+int decimal_place(double value);
+QString format_at_place(double value, int place, QStringView separator);
+
 } // namespace toolkit
