@@ -78,6 +78,24 @@ void click_at_size(benchmark::State &state, bool drawn) {
 BENCHMARK_CAPTURE(click_at_size, drawn, true)->Args({833, 461})->Args({3840, 2160});
 BENCHMARK_CAPTURE(click_at_size, empty, false)->Args({833, 461})->Args({3840, 2160});
 
+// A click whose drawing differs from the one shown: phase A's magnitude alternates between
+// the start-up's 1 and 0.5, so the diagrams' phasors move and their rings stay.
+void click_new_drawing(benchmark::State &state) {
+    Form1 form;
+    QPushButton *convert = show_at_size(form, state, true);
+    auto *mag_a = form.findChild<QLineEdit *>(QStringLiteral("mag_a"));
+    bool half = true;
+    for (auto _ : state) {
+        mag_a->setText(half ? QStringLiteral("0.5") : QStringLiteral("1"));
+        convert->click();
+        QApplication::processEvents();
+        half = !half;
+    }
+    state.counters["ratio"] = form.devicePixelRatioF();
+    state.counters["width"] = form.width();
+}
+BENCHMARK(click_new_drawing)->Args({3840, 2160});
+
 // One step of an edge drag: a few pixels narrower or wider, with its repaint.
 void resize_step(benchmark::State &state, bool drawn) {
     Form1 form;

@@ -27,7 +27,9 @@ const QPalette &whole_light_palette() {
 Sheet::Sheet(FormWindow &form, const QRectF &twips)
     : GraphicArea(&form)
     , form_(form)
-    , twips_(twips) {}
+    , twips_(twips) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Sheet::refresh() {
     const bool light = !is_light(form_.palette()) && !form_.canvas().display_list().empty();
@@ -43,22 +45,46 @@ QRect Sheet::box() const {
     return {scale.point(twips_.left(), twips_.top()), scale.point(twips_.right(), twips_.bottom())};
 }
 
+void Sheet::paint_picture(QPainter &painter) const {
+    painter.fillRect(geometry(), form_.background());
+    painter.fillRect(box(), to_qcolor(system_button_face, palette()));
+    form_.canvas().paint(painter, palette(), form_.scale());
+}
+
+QPixmap Sheet::picture(int ratio) {
+    Shown now{size(),
+              ratio,
+              form_.scale(),
+              palette().cacheKey(),
+              form_.background().rgb(),
+              form_.canvas().display_list()};
+    QPixmap pixmap;
+    if (now == shown_ && QPixmapCache::find(picture_, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&pixmap);
+        painter.translate(-pos());
+        paint_picture(painter);
+    }
+    QPixmapCache::remove(picture_);
+    picture_ = QPixmapCache::insert(pixmap);
+    shown_ = std::move(now);
+    return pixmap;
+}
+
 void Sheet::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    // In the form's pixels, where the canvas and the lines are.
-    painter.translate(-pos());
-    const QRect exposed = event->rect().translated(pos());
-    const Scale &scale = form_.scale();
-    // The form has painted its background here; the sheet's own colour goes inside the box,
-    // but for what the drawing's first operation, a filled box, surely covers anyway (its
-    // far edge may leave a device pixel uncovered at a higher pixel ratio).
-    const std::vector<DrawOp> &ops = form_.canvas().display_list();
-    const bool erased = !ops.empty() && ops.front().kind == DrawOp::Kind::Box && ops.front().filled;
-    const QRect covered = erased ? box_rect(ops.front(), scale).adjusted(0, 0, -1, -1) : QRect();
-    const QColor sheet = to_qcolor(system_button_face, palette());
-    for (const QRect &r : QRegion(exposed & box()) - QRegion(covered))
-        painter.fillRect(r, sheet);
-    form_.canvas().paint(painter, palette(), exposed, scale);
+    if (const int ratio = copying_ratio(painter)) {
+        const QRect exposed = event->rect();
+        painter.drawPixmap(exposed, picture(ratio),
+                           QRect(exposed.topLeft() * ratio, exposed.size() * ratio));
+        painter.translate(-pos());
+    } else {
+        painter.translate(-pos());
+        paint_picture(painter);
+    }
     form_.paint_lines(painter);
 }
 
