@@ -127,6 +127,13 @@ int copying_ratio(const QPainter &painter) {
     return ratio == std::round(ratio) ? static_cast<int>(ratio) : 0;
 }
 
+QRect painted_rect(const DrawOp &op, const Scale &scale) {
+    const TwipsBounds b = painted_bounds(op);
+    const int pad = scale.pen_width(1);
+    return scale.rect(b.left, b.top, b.right - b.left, b.bottom - b.top)
+        .adjusted(-pad, -pad, pad, pad);
+}
+
 QRect box_rect(const DrawOp &box, const Scale &scale) {
     return {scale.point(std::min(box.x1, box.x2), std::min(box.y1, box.y2)),
             scale.point(std::max(box.x1, box.x2), std::max(box.y1, box.y2))};

@@ -35,6 +35,8 @@ struct DrawOp {
 // a raster device at a whole ratio, moved by whole pixels only; 0 elsewhere (a printer, a
 // recording, a scaled painter).
 int copying_ratio(const QPainter &painter);
+// The pixels of the form at a zoom that an operation may paint, its pen included.
+QRect painted_rect(const DrawOp &op, const Scale &scale);
 // The pixels that a box's outline runs round at a zoom: a filled box covers all of them.
 QRect box_rect(const DrawOp &box, const Scale &scale);
 

@@ -64,10 +64,8 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     // Only the sheet: repainting the whole window, controls and all, after every plot would
     // cost several times the plot itself.
     canvas_.on_change = [this] {
-        if (sheet_ == nullptr)
-            return;
-        sheet_->refresh();
-        sheet_->update();
+        if (sheet_ != nullptr)
+            sheet_->drawing_changed();
     };
 
     const auto shortcut = [this](const QKeySequence &keys, void (FormWindow::*action)()) {

@@ -22,6 +22,31 @@ const QPalette &whole_light_palette() {
     return whole;
 }
 
+// The pixels of the form that may differ between two drawings: those of the operations
+// outside their longest common subsequence. The operations in it keep their order in both,
+// so a pixel that none of the others reaches is painted alike.
+QRegion changed_pixels(const std::vector<DrawOp> &a, const std::vector<DrawOp> &b,
+                       const Scale &scale) {
+    const std::size_t n = a.size(), m = b.size();
+    // common[i][j]: the length of the longest common subsequence of a[i..] and b[j..].
+    std::vector<std::vector<std::size_t>> common(n + 1, std::vector<std::size_t>(m + 1, 0));
+    for (std::size_t i = n; i-- > 0;) {
+        for (std::size_t j = m; j-- > 0;)
+            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
+                                        : std::max(common[i + 1][j], common[i][j + 1]);
+    }
+    QRegion changed;
+    for (std::size_t i = 0, j = 0; i < n || j < m;) {
+        if (i < n && j < m && a[i] == b[j])
+            ++i, ++j;
+        else if (j == m || (i < n && common[i + 1][j] >= common[i][j + 1]))
+            changed += painted_rect(a[i++], scale);
+        else
+            changed += painted_rect(b[j++], scale);
+    }
+    return changed;
+}
+
 } // namespace
 
 Sheet::Sheet(FormWindow &form, const QRectF &twips)
@@ -51,24 +76,47 @@ void Sheet::paint_picture(QPainter &painter) const {
     form_.canvas().paint(painter, palette(), form_.scale());
 }
 
+Sheet::Shown Sheet::now(int ratio) const {
+    return {size(),
+            ratio,
+            form_.scale(),
+            palette().cacheKey(),
+            form_.background().rgb(),
+            form_.canvas().display_list()};
+}
+
+void Sheet::drawing_changed() {
+    const qint64 before = palette().cacheKey();
+    refresh();
+    if (palette().cacheKey() == before && shown_.same_but_drawing(now(shown_.ratio)))
+        update(changed_pixels(shown_.drawing, form_.canvas().display_list(), form_.scale())
+                   .translated(-pos()));
+    else
+        update();
+}
+
 QPixmap Sheet::picture(int ratio) {
-    Shown now{size(),
-              ratio,
-              form_.scale(),
-              palette().cacheKey(),
-              form_.background().rgb(),
-              form_.canvas().display_list()};
+    Shown now = this->now(ratio);
     QPixmap pixmap;
-    if (now == shown_ && QPixmapCache::find(picture_, &pixmap))
+    const bool found = QPixmapCache::find(picture_, &pixmap);
+    if (found && now == shown_)
         return pixmap;
-    pixmap = QPixmap(size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
+    // Painted anew only where the drawing changed, in place: the cache lets go of it first.
+    QRegion changed;
+    if (found && now.same_but_drawing(shown_))
+        changed = changed_pixels(shown_.drawing, now.drawing, now.scale);
+    QPixmapCache::remove(picture_);
+    if (changed.isEmpty()) {
+        pixmap = QPixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+    }
     {
         QPainter painter(&pixmap);
         painter.translate(-pos());
+        if (!changed.isEmpty())
+            painter.setClipRegion(changed);
         paint_picture(painter);
     }
-    QPixmapCache::remove(picture_);
     picture_ = QPixmapCache::insert(pixmap);
     shown_ = std::move(now);
     return pixmap;

@@ -23,7 +23,8 @@ class FormWindow;
 //
 // The picture (background and drawing) is kept in the pixmap cache while its size, pixel
 // ratio, palette and drawing stay the same: a label on it that changes, or the window
-// uncovered, repaints by copying.
+// uncovered, repaints by copying. A new drawing repaints the picture only where its
+// operations differ from the one shown.
 class Sheet : public GraphicArea {
 public:
     // Over a box with these corners in the form's twips, outline included.
@@ -32,6 +33,8 @@ public:
 
     // Takes the palette that fits the form's palette and the drawing.
     void refresh();
+    // Repaints what a change of the drawing changed.
+    void drawing_changed();
 
     // The box in the form's pixels.
     QRect box() const;
@@ -58,7 +61,12 @@ private:
         QRgb backdrop = 0;
         std::vector<DrawOp> drawing;
         bool operator==(const Shown &) const = default;
+        bool same_but_drawing(const Shown &other) const {
+            return size == other.size && ratio == other.ratio && scale == other.scale &&
+                   palette == other.palette && backdrop == other.backdrop;
+        }
     };
+    Shown now(int ratio) const;
     Shown shown_;
     QPixmapCache::Key picture_;
 };
