@@ -124,7 +124,16 @@ QPixmap Sheet::picture(int ratio) {
 
 void Sheet::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    if (const int ratio = copying_ratio(painter)) {
+    const int ratio = copying_ratio(painter);
+    // A paint of the whole sheet at a size not painted before (a step of an edge drag) paints
+    // directly: a picture that no later paint copies would only cost. From the second on, the
+    // picture pays.
+    const Shown now = this->now(ratio);
+    const bool whole = event->region().contains(rect());
+    const bool new_size = whole && !now.same_but_drawing(shown_) && !now.same_but_drawing(seen_);
+    if (whole)
+        seen_ = now;
+    if (ratio != 0 && !new_size) {
         const QRect exposed = event->rect();
         painter.drawPixmap(exposed, picture(ratio),
                            QRect(exposed.topLeft() * ratio, exposed.size() * ratio));

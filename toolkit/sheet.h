@@ -68,6 +68,7 @@ private:
     };
     Shown now(int ratio) const;
     Shown shown_;
+    Shown seen_; // the latest paint of the whole sheet
     QPixmapCache::Key picture_;
 };
 
