@@ -19,11 +19,6 @@ void name_application();
 // and the default font. Call once, right after the QApplication is created.
 void setup_application(QApplication &app);
 
-// Whether a control paints every pixel of its rectangle itself, so that the form it stands
-// on need not paint its background there: a group box standing on a form, in the program's
-// style, does.
-bool paints_its_background(const QWidget *control);
-
 // The font the window definition asks for (a 13-pixel sans, regular or bold).
 QFont form_font(bool bold = false);
 
