@@ -120,7 +120,7 @@ TEST(FormLocalNumbers, entries_convert_and_results_use_the_written_separator) {
     for (const QString &text : row->accepted) {
         SCOPED_TRACE(text.toStdString());
         const auto form = convert(text);
-        EXPECT_FALSE(form->state().errors_found);
+        EXPECT_FALSE(form->model().state().errors_found);
         const auto shown = texts(*form);
         EXPECT_EQ(shown.at("real_a"), "1" + sep + "50E+00");
         EXPECT_EQ(shown.at("real_b"), "-5" + sep + "00E-01");
@@ -131,7 +131,7 @@ TEST(FormLocalNumbers, entries_convert_and_results_use_the_written_separator) {
     for (const QString &text : row->refused) {
         SCOPED_TRACE(text.toStdString());
         const auto form = convert(text);
-        EXPECT_TRUE(form->state().errors_found);
+        EXPECT_TRUE(form->model().state().errors_found);
         EXPECT_EQ(marked(*form), std::vector<std::string>{"mag_a"});
     }
 }

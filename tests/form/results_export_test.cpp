@@ -120,8 +120,9 @@ TEST_P(ResultsTable, writes_no_digit_below_the_resolution) {
     EXPECT_EQ(form::results_csv(table), QByteArray(golden.csv));
     for (const QList<form::ResultCell> &row : table.rows) {
         for (const form::ResultCell &cell : row) {
-            if (cell.number)
+            if (cell.number) {
                 EXPECT_EQ(toolkit::parse_number(cell.text, u".")->value, *cell.number);
+            }
         }
     }
 }

@@ -25,7 +25,7 @@ TEST(MemoryKeep, turning_keeping_off_asks_once_and_only_yes_forgets_the_file) {
         ASSERT_TRUE(QFile::exists(form->case_memory().path()));
         int questions = 0;
         form->ask = [&](const QString &) { return ++questions, yes; };
-        const std::unique_ptr<QMenu> menu(form->context_menu());
+        const std::unique_ptr<QMenu> menu(form->actions().context_menu());
         keep_entry(*menu)->trigger();
         form->case_memory().wait_for_pending();
         EXPECT_EQ(questions, 1);
