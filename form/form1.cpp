@@ -4,6 +4,7 @@
 #include "form/cell_paste.h"
 #include "form/diagram_outputs.h"
 #include "form/form1_definition.h"
+#include "form/form1_report.h"
 #include "form/form_actions.h"
 #include "form/screen_reader_text.h"
 #include "toolkit/accessible.h"
@@ -159,6 +160,10 @@ Form1::Form1(QWidget *parent)
             &form::DiagramOutputs::ask_and_print);
 
     set_up_keeping();
+    connect(actions_->save_report, &QAction::triggered, this,
+            [this] { form::ask_and_save_report(*this); });
+    connect(actions_->print_report, &QAction::triggered, this,
+            [this] { form::ask_and_print_report(*this); });
     actions_->add_keeping(keep_action_, forget_action_);
 }
 

@@ -9,11 +9,24 @@
 #include "form/form1_descriptions.h"
 #include "toolkit/number_text.h"
 
+#include "toolkit/save_file.h"
+
 #include <QCoreApplication>
-#include <QScreen>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QVBoxLayout>
 
 #include <complex>
 #include <numbers>
+#include <optional>
 
 namespace form {
 
@@ -72,6 +85,68 @@ CaseReport report_of(Form1 &form, const QString &note) {
         QStringList{phasor_line(QStringLiteral("A0, B0, C0"), polar(s.v0_mag, s.v0_ang))},
     };
     return report;
+}
+
+} // namespace form
+
+namespace form {
+
+namespace {
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("CaseReport", text);
+}
+
+// One line of note for the report, or nothing when the user cancels.
+std::optional<QString> ask_note(QWidget *parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(tr("Report"));
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(tr("A note for the report (optional, one line):"), &dialog);
+    auto *note = new QLineEdit(&dialog);
+    note->setMaxLength(static_cast<int>(longest_note));
+    note->setAccessibleName(tr("Note"));
+    label->setBuddy(note);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(label);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return note->text().simplified();
+}
+
+} // namespace
+
+void ask_and_save_report(Form1 &form) {
+    const std::optional<QString> note = ask_note(&form);
+    if (!note)
+        return;
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(&form, tr("Save Report As"),
+                                                QDir(folder).filePath(QStringLiteral("report.pdf")),
+                                                tr("PDF document (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    folder = QFileInfo(path).absolutePath();
+    const QString problem = toolkit::save_file(path, report_pdf(report_of(form, *note), QLocale()));
+    if (!problem.isEmpty())
+        form.notify(problem);
+}
+
+void ask_and_print_report(Form1 &form) {
+    const std::optional<QString> note = ask_note(&form);
+    if (!note)
+        return;
+    QPrinter printer;
+    printer.setDocName(report_title());
+    QPrintDialog dialog(&printer, &form);
+    if (dialog.exec() == QDialog::Accepted)
+        paint_report(report_of(form, *note), printer);
 }
 
 } // namespace form

@@ -10,4 +10,9 @@ namespace form {
 // once something is drawn, the unbalance once there are results.
 CaseReport report_of(Form1 &form, const QString &note);
 
+// Save Report As and Print Report: a note asked for first (Cancel stops), then the file or
+// print dialog. A file that cannot be written is told in the form's notice.
+void ask_and_save_report(Form1 &form);
+void ask_and_print_report(Form1 &form);
+
 } // namespace form

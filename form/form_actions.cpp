@@ -40,6 +40,8 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
     save_diagrams = named_action(window, QStringLiteral("Save Diagrams As\u2026"));
     print_diagrams = named_action(window, QStringLiteral("Print Diagrams\u2026"),
                                   QKeySequence(Qt::CTRL | Qt::Key_P));
+    save_report = named_action(window, QStringLiteral("Save Report As\u2026"));
+    print_report = named_action(window, QStringLiteral("Print Report\u2026"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
 }
@@ -49,6 +51,8 @@ void FormActions::follow_model() {
     const bool drawing = model_.has_drawing();
     copy_results->setEnabled(results);
     save_results->setEnabled(results);
+    save_report->setEnabled(results);
+    print_report->setEnabled(results);
     for (QAction *action : {copy_diagrams, save_diagrams, print_diagrams})
         action->setEnabled(drawing);
 }
@@ -68,6 +72,9 @@ QMenu *FormActions::context_menu() const {
     for (QAction *action :
          {copy_results, save_results, copy_diagrams, save_diagrams, print_diagrams})
         menu->addAction(action);
+    menu->addSeparator();
+    menu->addAction(save_report);
+    menu->addAction(print_report);
     if (keep_ != nullptr) {
         menu->addSeparator();
         menu->addAction(keep_);

@@ -24,6 +24,8 @@ public:
     QAction *copy_diagrams = nullptr;
     QAction *save_diagrams = nullptr;
     QAction *print_diagrams = nullptr;
+    QAction *save_report = nullptr;
+    QAction *print_report = nullptr;
 
     // The switch and command of the case memory, last in the menu.
     void add_keeping(QAction *keep, QAction *forget);
