@@ -1,8 +1,10 @@
 // The retained display list: what is recorded, with which state, and what is dropped.
 #include "toolkit/canvas.h"
+#include "toolkit/figure.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -155,3 +157,37 @@ TEST(CanvasPaint, line_ends_keep_their_fraction_of_a_pixel) {
 } // namespace painting
 
 } // namespace
+
+namespace {
+
+// A figure of a small canvas: 1500 x 750 twips, 100 x 50 pixels at the defined size.
+struct SmallFigure {
+    Canvas canvas;
+    toolkit::Figure figure{canvas, 0, 0, 1500, 750, QPalette(), QStringLiteral("t")};
+    SmallFigure() { canvas.Line(0, 0, 1500, 750); }
+};
+
+} // namespace
+
+// A PNG at twice the density has twice the pixels and twice the dots per inch, so documents
+// place it at its size on screen.
+TEST(FigureFiles, png_resolution_follows_the_pixel_ratio) {
+    const SmallFigure small;
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QImage image = toolkit::figure_image(small.figure, ratio, 96);
+        EXPECT_EQ(image.size(), small.figure.size() * ratio);
+        EXPECT_EQ(image.dotsPerMeterX(), qRound(96 * ratio / 0.0254));
+    }
+}
+
+// The PDF page is the figure's size on a 96 dpi screen, in points: three quarters of its
+// pixels, to the whole point the writer rounds to.
+TEST(FigureFiles, pdf_page_is_the_size_on_screen_in_points) {
+    const SmallFigure small;
+    const QByteArray pdf = toolkit::figure_file(small.figure, toolkit::FigureFormat::pdf, 1, 96);
+    const QRegularExpression media(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const QRegularExpressionMatch box = media.match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), small.figure.size().width() * 0.75, 0.5);
+    EXPECT_NEAR(box.captured(2).toDouble(), small.figure.size().height() * 0.75, 0.5);
+}
