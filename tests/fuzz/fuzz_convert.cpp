@@ -81,7 +81,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     // Font fallback warnings for exotic scripts would drown libFuzzer's own output.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     window = new Form1;
-    // The file of kept cases has a target of its own: here a conversion writes nothing.
+    // The file of kept cases has a target of its own: here a conversion writes nothing, and
+    // turning keeping off asks nothing.
+    window->ask = [](const QString &) { return true; };
     {
         const std::unique_ptr<QMenu> menu(window->actions().context_menu());
         for (QAction *action : menu->actions()) {
