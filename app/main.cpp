@@ -8,6 +8,7 @@
 #include <QIcon>
 
 int main(int argc, char **argv) {
+    toolkit::name_application();
     const start_up::CommandLine options = start_up::read_command_line(argc, argv);
     if (options.exit_status)
         return *options.exit_status;

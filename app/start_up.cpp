@@ -1,41 +1,23 @@
 #include "app/start_up.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
-#ifndef TRIVANE_VERSION
-#define TRIVANE_VERSION "0"
-#endif
-
 namespace start_up {
 
 namespace {
-
-constexpr const char *usage =
-    "Usage: trivane [OPTION]...\n"
-    "Trivane converts three-phase phasors to and from their symmetrical components.\n"
-    "\n"
-    "  -h, --help     print this help and exit\n"
-    "      --version  print the version and exit\n"
-    "\n"
-    "Qt's standard options are accepted too, among them:\n"
-    "  -platform NAME[:OPTIONS]  the Qt platform plugin to use: xcb, wayland, offscreen...\n"
-    "  -display HOST:SCREEN      the X display to open instead of $DISPLAY\n"
-    "  -qwindowgeometry +X+Y     where to place the window\n"
-    "  -qwindowicon FILE         the window's icon instead of Trivane's\n"
-    "  -style NAME               the widget style instead of Trivane's own\n"
-    "\n"
-    "Without a desktop session, run it under a virtual X server: xvfb-run trivane\n";
 
 constexpr const char *what_to_do =
     "start Trivane from a desktop session, or without one under a virtual X server: "
@@ -48,19 +30,74 @@ std::string env(const char *name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-// The options QGuiApplication, QApplication and the X11 platform take, with a value or
-// without.
-constexpr const char *qt_options_with_value[] = {"platform",        "platformpluginpath",
-                                                 "platformtheme",   "plugin",
-                                                 "qwindowgeometry", "geometry",
-                                                 "qwindowtitle",    "title",
-                                                 "qwindowicon",     "icon",
-                                                 "display",         "name",
-                                                 "session",         "style",
-                                                 "stylesheet",      "visual",
-                                                 "qmljsdebugger"};
-constexpr const char *qt_flags[] = {"reverse", "widgetcount", "sync",
-                                    "nograb",  "dograb",      "testability"};
+// The options QGuiApplication, QApplication and the X11 platform take, which Qt reads and
+// strips only while the QApplication is constructed; a value's name is empty for a flag.
+// The first five are listed by --help, all of them by --help-all.
+struct QtOption {
+    const char *name;
+    const char *value;
+    const char *description;
+};
+constexpr std::size_t qt_options_in_help = 5;
+constexpr QtOption qt_options[] = {
+    {"platform", "name[:options]", "Uses this Qt platform plugin: xcb, wayland, offscreen..."},
+    {"display", "host:screen", "Opens this X display instead of $DISPLAY."},
+    {"qwindowgeometry", "geometry", "Places the window, as in 900x500+0+0."},
+    {"qwindowicon", "file", "Gives the window this icon instead of Trivane's."},
+    {"style", "name", "Uses this widget style instead of Trivane's own."},
+    {"platformpluginpath", "path", "Looks for Qt platform plugins in this folder."},
+    {"platformtheme", "name", "Uses this Qt platform theme."},
+    {"plugin", "name", "Loads this extra Qt plugin."},
+    {"geometry", "geometry", "The same as -qwindowgeometry."},
+    {"qwindowtitle", "title", "Gives the window this title."},
+    {"title", "title", "The same as -qwindowtitle."},
+    {"icon", "file", "The same as -qwindowicon."},
+    {"name", "name", "Gives the window this X11 resource name."},
+    {"session", "session", "Restores this session."},
+    {"stylesheet", "file", "Applies this Qt style sheet."},
+    {"visual", "TrueColor", "Uses this X11 visual."},
+    {"qmljsdebugger", "port", "Starts Qt's QML debugger."},
+    {"reverse", "", "Lays the window out right to left."},
+    {"widgetcount", "", "Prints at exit how many widgets were made."},
+    {"sync", "", "Runs X11 in synchronous mode."},
+    {"nograb", "", "Never grabs the mouse or keyboard."},
+    {"dograb", "", "Grabs the mouse and keyboard even in a debugger."},
+    {"testability", "", "Loads Qt's testability plugin."},
+};
+
+constexpr const char *description =
+    "Trivane converts three-phase phasors to and from their symmetrical components.\n"
+    "Without a desktop session, run it under a virtual X server: xvfb-run trivane";
+
+// The parser, with Qt's options listed by --help (the common ones) or by --help-all.
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help, help_all, version;
+
+    explicit Parser(bool all_qt_options)
+        : help(parser.addHelpOption())
+        , help_all(QStringLiteral("help-all"))
+        , version(parser.addVersionOption()) {
+        // Qt's options are words after one dash: -platform, not -p -l -a ...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QString::fromLatin1(description));
+        for (std::size_t i = 0; i < std::size(qt_options); ++i) {
+            const QtOption &qt = qt_options[i];
+            QCommandLineOption option(QString::fromLatin1(qt.name),
+                                      QString::fromLatin1(qt.description),
+                                      QString::fromLatin1(qt.value));
+            if (!all_qt_options && i >= qt_options_in_help)
+                option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+
+    // Qt names the program only once a QCoreApplication exists.
+    QString help_text() const {
+        return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                         QStringLiteral("trivane"));
+    }
+};
 
 // The argument as typed that an unknown option name came from.
 QString as_typed(const QStringList &arguments, const QString &name) {
@@ -200,19 +237,8 @@ CommandLine read_command_line(int argc, char **argv) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
-    QCommandLineParser parser;
-    // Qt's options are words after one dash: -platform, not -p -l -a ...
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOption(help);
-    parser.addOption(version);
-    for (const char *name : qt_options_with_value)
-        parser.addOption(
-            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
-    for (const char *name : qt_flags)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
-
+    Parser read(false);
+    QCommandLineParser &parser = read.parser;
     CommandLine options;
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -222,11 +248,14 @@ CommandLine read_command_line(int argc, char **argv) {
                 : QStringLiteral("unknown option %1").arg(as_typed(arguments, unknown.first())));
         return options;
     }
-    if (parser.isSet(help)) {
-        std::fputs(usage, stdout);
+    if (parser.isSet(read.help) || parser.isSet(read.help_all)) {
+        const QString text =
+            parser.isSet(read.help_all) ? Parser(true).help_text() : read.help_text();
+        std::fputs(qPrintable(text), stdout);
         options.exit_status = 0;
-    } else if (parser.isSet(version)) {
-        std::printf("trivane %s\n", TRIVANE_VERSION);
+    } else if (parser.isSet(read.version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
         options.exit_status = 0;
     } else if (!parser.positionalArguments().isEmpty()) {
         options.exit_status = refuse(

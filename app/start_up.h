@@ -18,8 +18,10 @@ struct CommandLine {
     std::optional<std::string> display;  // -display HOST:SCREEN
 };
 
-// Reads the options: -h/--help and --version print their answer on standard output; Qt's
-// own options (one dash or two) are accepted and left for Qt.
+// Reads the options with QCommandLineParser, before any QApplication: -h/--help, --help-all
+// (with every Qt option) and -v/--version print their answer on standard output; Qt's own
+// options (one dash or two) are accepted and left for Qt. Call after
+// toolkit::name_application(), which the version text reads.
 CommandLine read_command_line(int argc, char **argv);
 
 // Hold one while the QApplication is being constructed. If Qt cannot open a display, the

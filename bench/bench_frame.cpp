@@ -5,12 +5,20 @@
 // larger ones.
 #include "form/form1.h"
 
+#include "toolkit/form_window.h"
+
 #include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -78,6 +86,24 @@ void click_at_size(benchmark::State &state, bool drawn) {
 BENCHMARK_CAPTURE(click_at_size, drawn, true)->Args({833, 461})->Args({3840, 2160});
 BENCHMARK_CAPTURE(click_at_size, empty, false)->Args({833, 461})->Args({3840, 2160});
 
+// A click whose drawing differs from the one shown: phase A's magnitude alternates between
+// the start-up's 1 and 0.5, so the diagrams' phasors move and their rings stay.
+void click_new_drawing(benchmark::State &state) {
+    Form1 form;
+    QPushButton *convert = show_at_size(form, state, true);
+    auto *mag_a = form.findChild<QLineEdit *>(QStringLiteral("mag_a"));
+    bool half = true;
+    for (auto _ : state) {
+        mag_a->setText(half ? QStringLiteral("0.5") : QStringLiteral("1"));
+        convert->click();
+        QApplication::processEvents();
+        half = !half;
+    }
+    state.counters["ratio"] = form.devicePixelRatioF();
+    state.counters["width"] = form.width();
+}
+BENCHMARK(click_new_drawing)->Args({3840, 2160});
+
 // One step of an edge drag: a few pixels narrower or wider, with its repaint.
 void resize_step(benchmark::State &state, bool drawn) {
     Form1 form;
@@ -94,5 +120,23 @@ void resize_step(benchmark::State &state, bool drawn) {
 }
 BENCHMARK_CAPTURE(resize_step, drawn, true)->Args({3840, 2160});
 BENCHMARK_CAPTURE(resize_step, empty, false)->Args({3840, 2160});
+
+// What painting a group box's frame in pieces buys: a box of 3600 x 900 pixels, as the
+// frames stand at 3840 x 2160, rendered in the program's style and in the plain one.
+void group_box_frame(benchmark::State &state, bool plain) {
+    toolkit::FormWindow form(60000, 15000);
+    QGroupBox box(QStringLiteral("012 Rectangular"), &form);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (plain)
+        box.setStyle(fusion.get());
+    box.setGeometry(10, 10, 3600, 900);
+    QImage image(box.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        box.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK_CAPTURE(group_box_frame, in_pieces, false);
+BENCHMARK_CAPTURE(group_box_frame, plain_style, true);
 
 } // namespace

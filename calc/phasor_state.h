@@ -47,6 +47,8 @@ struct PhasorState {
     float a2v2_real = 0.0F;
     double a1v1_imag = 0.0, a1v2_imag = 0.0, a2v1_imag = 0.0;
     float a2v2_imag = 0.0F;
+
+    bool operator==(const PhasorState &) const = default;
 };
 
 } // namespace calc

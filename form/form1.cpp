@@ -1,14 +1,24 @@
 #include "form/form1.h"
 
 #include "calc/phasor.h"
+#include "form/cell_paste.h"
+#include "form/diagram_outputs.h"
 #include "form/form1_definition.h"
+#include "form/form_actions.h"
+#include "form/screen_reader_text.h"
+#include "toolkit/accessible.h"
 #include "toolkit/application.h"
 #include "toolkit/entry_field.h"
+#include "toolkit/notice.h"
 #include "toolkit/number_text.h"
+#include "toolkit/sheet.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -79,6 +89,46 @@ QString object_name(const form::ControlDef &def) {
     return def.index < 0 ? name : name + QLatin1Char('_') + QString::number(def.index);
 }
 
+// Keeps the control where the program reaches it by name, and connects its click.
+void bind(Form1 &form, const form::ControlDef &def, QWidget *widget) {
+    const auto index = static_cast<std::size_t>(def.index);
+    switch (def.kind) {
+    case form::ControlKind::Frame:
+        form.*member_named(frame_members, def.name) =
+            toolkit::Frame(static_cast<QGroupBox *>(widget), def.left, def.width);
+        break;
+    case form::ControlKind::TextBox:
+        form.*member_named(field_members, def.name) =
+            toolkit::TextBox(static_cast<QLineEdit *>(widget));
+        break;
+    case form::ControlKind::Label:
+        // Only the labels the program moves, shows or hides are reached by name.
+        if (const auto member = member_named(label_members, def.name))
+            form.*member = toolkit::Label(static_cast<QLabel *>(widget), def.left, def.top,
+                                          def.width, def.height);
+        break;
+    case form::ControlKind::Button: {
+        auto *button = static_cast<QPushButton *>(widget);
+        if (def.name == "CLEAR") {
+            form.CLEAR = button;
+            QObject::connect(button, &QPushButton::clicked, &form, [&form] { form.CLEAR_Click(); });
+        } else {
+            form.Convert.at(index) = button;
+            QObject::connect(button, &QPushButton::clicked, &form,
+                             [&form, i = def.index] { form.Convert_Click(i); });
+        }
+        break;
+    }
+    case form::ControlKind::Option: {
+        auto *button = static_cast<QRadioButton *>(widget);
+        form.Option1.at(index) = toolkit::OptionButton(button);
+        QObject::connect(button, &QRadioButton::clicked, &form,
+                         [&form, i = def.index] { form.Option1_Click(i); });
+        break;
+    }
+    }
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -86,9 +136,30 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
     create_controls();
     Form_Load();
-    create_plot_area();
-    set_up_undo();
+
+    // The diagrams are a figure in colours of their own: from Line1 down to the bottom of the
+    // erase box, one label height below the diagrams' outer circles, the sheet and the six
+    // captions on it stay light in every theme once drawn.
+    toolkit::Sheet *plot_area =
+        make_sheet(Line1->X1, Line1->Y1, Line1->X2,
+                   Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius);
+    for (toolkit::Label *label :
+         {&Letter_A, &Letter_B, &Letter_C, &Positive_label, &Negative_label, &Zero_label})
+        put_on_sheet(label->widget());
+    plot_area->show();
+    screen_reader_ = new form::ScreenReaderText(*this, model_, plot_area);
+    diagrams_ = new form::DiagramOutputs(*this, model_);
+    actions_ = new form::FormActions(*this, model_, history_);
+    connect(actions_->copy_results, &QAction::triggered, this, [this] { copy_results(); });
+    connect(actions_->save_results, &QAction::triggered, this, [this] { ask_and_save_results(); });
+    connect(actions_->copy_diagrams, &QAction::triggered, diagrams_, &form::DiagramOutputs::copy);
+    connect(actions_->save_diagrams, &QAction::triggered, diagrams_,
+            &form::DiagramOutputs::ask_and_save);
+    connect(actions_->print_diagrams, &QAction::triggered, diagrams_,
+            &form::DiagramOutputs::ask_and_print);
+
     set_up_keeping();
+    actions_->add_keeping(keep_action_, forget_action_);
 }
 
 void Form1::create_controls() {
@@ -147,7 +218,7 @@ void Form1::create_controls() {
             widget->setAccessibleName(text_of(def.spoken));
         if (widget->focusPolicy() != Qt::NoFocus)
             tab_order.emplace(def.tab, widget);
-        bind(def, widget);
+        bind(*this, def, widget);
     }
 
     // Focus walks the tab indices; the first stop is the lowest index that takes focus.
@@ -164,48 +235,61 @@ void Form1::create_controls() {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i] = &(this->*field_members[i].second);
 
-    describe_for_screen_readers();
-    set_up_keys_and_clipboard();
+    toolkit::install_accessible_roles();
+    show_the_model();
     mag_b.widget()->setFocus();
 }
 
-// Keeps the control where the program reaches it by name, and connects its click.
-void Form1::bind(const form::ControlDef &def, QWidget *widget) {
-    const auto index = static_cast<std::size_t>(def.index);
-    switch (def.kind) {
-    case form::ControlKind::Frame:
-        this->*member_named(frame_members, def.name) =
-            toolkit::Frame(static_cast<QGroupBox *>(widget), def.left, def.width);
-        break;
-    case form::ControlKind::TextBox:
-        this->*member_named(field_members, def.name) =
-            toolkit::TextBox(static_cast<QLineEdit *>(widget));
-        break;
-    case form::ControlKind::Label:
-        // Only the labels the program moves, shows or hides are reached by name.
-        if (const auto member = member_named(label_members, def.name))
-            this->*member = toolkit::Label(static_cast<QLabel *>(widget), def.left, def.top,
-                                           def.width, def.height);
-        break;
-    case form::ControlKind::Button: {
-        auto *button = static_cast<QPushButton *>(widget);
-        if (def.name == "CLEAR") {
-            CLEAR = button;
-            connect(button, &QPushButton::clicked, this, [this] { CLEAR_Click(); });
-        } else {
-            Convert.at(index) = button;
-            connect(button, &QPushButton::clicked, this,
-                    [this, i = def.index] { Convert_Click(i); });
-        }
-        break;
+// The widgets show the model; every edit of a field, typed or set by a program, goes to the
+// history as typing, and from there into the model.
+void Form1::show_the_model() {
+    for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
+        // create_controls makes every text box an EntryField.
+        auto *entry =
+            static_cast<toolkit::EntryField *>(fields_[static_cast<std::size_t>(k)]->widget());
+        model_.set_text(k, entry->text());
+        connect(entry, &QLineEdit::textChanged, this,
+                [this, k](const QString &text) { history_.typed(k, text); });
+        history_.watch_keys(entry);
+        entry->on_menu = [this, entry](QMenu &menu) { history_.take_menu_entries(menu, entry); };
+        // Return or Enter in a field presses its group's CONVERT button.
+        const auto group = static_cast<std::size_t>(k / 6);
+        connect(entry, &QLineEdit::returnPressed, this, [this, group] { Convert[group]->click(); });
+        // One value goes in at the cursor; a block of cells fills the field's group, as one
+        // change of the form.
+        entry->on_paste = [this, k](toolkit::EntryField &field, const QString &text) {
+            const QList<QStringList> rows = toolkit::pasted_cells(text);
+            if (rows.size() == 1 && rows[0].size() == 1) {
+                field.insert_pasted(toolkit::cleaned_cell(rows[0][0]));
+                return;
+            }
+            const form::CellPaste paste = form::cell_paste(rows, k);
+            {
+                const form::FormHistory::Step step(history_, QStringLiteral("Paste"));
+                for (const auto &[target, cell] : paste.texts)
+                    model_.set_text(target, cell);
+            }
+            if (const QString dropped = form::dropped_cells(paste); !dropped.isEmpty())
+                notify(dropped);
+        };
     }
-    case form::ControlKind::Option: {
-        auto *button = static_cast<QRadioButton *>(widget);
-        Option1.at(index) = toolkit::OptionButton(button);
-        connect(button, &QRadioButton::clicked, this, [this, i = def.index] { Option1_Click(i); });
-        break;
-    }
-    }
+    connect(&model_, &form::FormModel::text_changed, this, [this](int k) {
+        toolkit::TextBox &field = *fields_.at(static_cast<std::size_t>(k));
+        if (field.Text() != model_.text(k))
+            field.setText(model_.text(k));
+    });
+    connect(&model_, &form::FormModel::mark_changed, this, [this](int k) {
+        fields_.at(static_cast<std::size_t>(k))->setBackColor(model_.mark(k).back);
+    });
+    connect(&model_, &form::FormModel::selection_changed, this, [this](int slot) {
+        for (int i = 1; i <= 10; ++i)
+            Option1[static_cast<std::size_t>(i)].setValue(i == slot);
+    });
+    // After a plot the canvas shows the drawing already; after an undo it shows it again.
+    connect(&model_, &form::FormModel::drawing_changed, this, [this] {
+        if (canvas().picture() != model_.drawing())
+            canvas().show_picture(model_.drawing());
+    });
 }
 
 void Form1::Form_Load() {
@@ -223,14 +307,36 @@ void Form1::Form_Load() {
         label->setVisible(false);
 }
 
-// The bottom edge of the box that erases the plot area, one label height below the
-// diagrams' outer circles.
-float Form1::plot_bottom() const {
-    return Positive_label.Top() + 3 * Positive_label.Height() + 2 * state_.radius;
+void Form1::describe_slot(int slot) {
+    screen_reader_->describe_slot(slot);
 }
 
-std::array<toolkit::TextBox *, 6> Form1::group_fields(int index) const {
+void Form1::notify(const QString &text) {
+    if (notice_ == nullptr)
+        notice_ = new toolkit::Notice(this);
+    notice_->show_text(text);
+    latest_notice_ = text;
+}
+
+QString Form1::take_notice() {
+    return std::exchange(latest_notice_, QString());
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event) {
+    // Everything outside the fields, whose own menus come first: the plot area, the frames,
+    // the labels, the buttons and the background.
+    QMenu *menu = actions_->context_menu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+std::array<toolkit::TextBox *, 6> group_fields(const Form1 &form, int index) {
     std::array<toolkit::TextBox *, 6> fields{};
-    std::copy_n(fields_.begin() + std::ptrdiff_t{6} * index, 6, fields.begin());
+    std::copy_n(form.all_fields().begin() + std::ptrdiff_t{6} * index, 6, fields.begin());
     return fields;
+}
+
+const QWidget *plot_area(const Form1 &form) {
+    return form.findChild<QWidget *>(QStringLiteral("plot"));
 }

@@ -3,6 +3,7 @@
 #include "calc/phasor.h"
 #include "calc/sequence.h"
 #include "calc/single.h"
+#include "form/screen_reader_text.h"
 #include "toolkit/number_text.h"
 
 #include <cmath>
@@ -26,77 +27,11 @@ bool all_showable(const calc::PhasorState &s) {
     return true;
 }
 
-} // namespace
-
-// An entry passes when its text is a number within the single-precision range: the check
-// judges the text rounded straight to single, and keeps what it read for the reading step.
-void Form1::check_the_values(int index) {
-    state_.errors_found = false;
-    for (toolkit::TextBox *field : all_fields()) {
-        field->setBackColor(toolkit::system_window_background);
-        explain_mark(*field, QString());
-    }
-    const auto fields = group_fields(index);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i]->setBackColor(toolkit::error_light_red);
-        const auto number = toolkit::parse_number(fields[i]->Text());
-        if (!number || !std::isfinite(number->single)) {
-            state_.errors_found = true;
-            explain_mark(*fields[i],
-                         !number ? QStringLiteral("Not a number")
-                                 : QStringLiteral("Beyond the largest number the program holds, "
-                                                  "about 3.4E+38"));
-            return;
-        }
-        accepted_[i] = *number;
-        fields[i]->setBackColor(toolkit::system_window_background);
-    }
-}
-
-void Form1::Convert_Click(int Index) {
-    if (Index < 0 || Index > 3)
-        return;
-    const OneChange change(*this, QStringLiteral("Convert"));
-    if (!state_.recall_in_progress) {
-        for (int i = 1; i <= 10; ++i)
-            Option1[static_cast<std::size_t>(i)].setValue(false);
-    }
-    state_.converted_group = Index;
-    check_the_values(Index);
-    if (!state_.errors_found) {
-        read_group(Index);
-        convert_group(Index);
-        if (all_showable(phasors_)) {
-            write_results(Index);
-            state_.has_results = true;
-        } else {
-            // A result beyond the single range cannot be shown: refuse the entry as a
-            // whole, like a failed check, and leave every text as it was.
-            state_.errors_found = true;
-            for (toolkit::TextBox *field : group_fields(Index)) {
-                field->setBackColor(toolkit::error_light_red);
-                explain_mark(*field, QStringLiteral("The results of these entries are too large "
-                                                    "to show"));
-            }
-        }
-    }
-    if (state_.errors_found) {
-        state_.has_results = false;
-        phasors_.va_mag = 0.0;
-        phasors_.vb_mag = 0.0;
-        phasors_.vc_mag = 0.0;
-    }
-    plot_phasors();
-    announce_outcome(Index);
-}
-
 // The values the check accepted become the group's variables: magnitudes and rectangular
 // parts as doubles, imag_c and imag_2 as read straight to single; angles are entered in
 // degrees, so their double reading is multiplied by the single pi180, and phase C's and
 // sequence 2's angles are then rounded to single.
-void Form1::read_group(int Index) {
-    calc::PhasorState &s = phasors_;
-    const auto &v = accepted_;
+void read_group(calc::PhasorState &s, const std::array<toolkit::EntryNumber, 6> &v, int Index) {
     const auto radians = [&](std::size_t i) { return v[i].value * double(s.pi180); };
     switch (Index) {
     case 0:
@@ -136,8 +71,7 @@ void Form1::read_group(int Index) {
     }
 }
 
-void Form1::convert_group(int Index) {
-    calc::PhasorState &s = phasors_;
+void convert_group(calc::PhasorState &s, int Index) {
     switch (Index) {
     case 0:
         calc::abc_to_seq(s);
@@ -162,49 +96,108 @@ void Form1::convert_group(int Index) {
     }
 }
 
-void Form1::write_results(int Index) {
-    const calc::PhasorState &s = phasors_;
+// The three other groups, in checking order: magnitudes, real and imaginary parts as
+// "scientific", angles in degrees as "0.00".
+void write_results(form::FormModel &model, int Index) {
+    const calc::PhasorState &s = model.phasors();
     using toolkit::format_fixed2;
     using toolkit::format_scientific;
     // Phase C's and sequence 2's angles are singles: their quotient is a single too.
     const auto degrees = [&](auto ang) { return format_fixed2(calc::to_degrees(ang, s.pi180)); };
-    if (Index != 0) {
-        mag_a.setText(format_scientific(s.va_mag));
-        mag_b.setText(format_scientific(s.vb_mag));
-        mag_c.setText(format_scientific(s.vc_mag));
-        ang_a.setText(degrees(s.va_ang));
-        ang_b.setText(degrees(s.vb_ang));
-        ang_c.setText(degrees(s.vc_ang));
-    }
-    if (Index != 1) {
-        real_a.setText(format_scientific(s.va_real));
-        real_b.setText(format_scientific(s.vb_real));
-        real_c.setText(format_scientific(s.vc_real));
-        imag_a.setText(format_scientific(s.va_imag));
-        imag_b.setText(format_scientific(s.vb_imag));
-        imag_c.setText(format_scientific(s.vc_imag));
-    }
-    if (Index != 2) {
-        mag_0.setText(format_scientific(s.v0_mag));
-        mag_1.setText(format_scientific(s.v1_mag));
-        mag_2.setText(format_scientific(s.v2_mag));
-        ang_0.setText(degrees(s.v0_ang));
-        ang_1.setText(degrees(s.v1_ang));
-        ang_2.setText(degrees(s.v2_ang));
-    }
-    if (Index != 3) {
-        real_0.setText(format_scientific(s.v0_real));
-        real_1.setText(format_scientific(s.v1_real));
-        real_2.setText(format_scientific(s.v2_real));
-        imag_0.setText(format_scientific(s.v0_imag));
-        imag_1.setText(format_scientific(s.v1_imag));
-        imag_2.setText(format_scientific(s.v2_imag));
+    const std::array<QString, 24> shown{
+        format_scientific(s.va_mag),
+        format_scientific(s.vb_mag),
+        format_scientific(s.vc_mag),
+        degrees(s.va_ang),
+        degrees(s.vb_ang),
+        degrees(s.vc_ang),
+        format_scientific(s.va_real),
+        format_scientific(s.vb_real),
+        format_scientific(s.vc_real),
+        format_scientific(s.va_imag),
+        format_scientific(s.vb_imag),
+        format_scientific(s.vc_imag),
+        format_scientific(s.v0_mag),
+        format_scientific(s.v1_mag),
+        format_scientific(s.v2_mag),
+        degrees(s.v0_ang),
+        degrees(s.v1_ang),
+        degrees(s.v2_ang),
+        format_scientific(s.v0_real),
+        format_scientific(s.v1_real),
+        format_scientific(s.v2_real),
+        format_scientific(s.v0_imag),
+        format_scientific(s.v1_imag),
+        format_scientific(s.v2_imag),
+    };
+    for (int k = 0; k < 24; ++k) {
+        if (k / 6 != Index)
+            model.set_text(k, shown[static_cast<std::size_t>(k)]);
     }
 }
 
+} // namespace
+
+// An entry passes when its text is a number within the single-precision range: the check
+// judges the text rounded straight to single, and keeps what it read for the reading step.
+void Form1::check_the_values(int index) {
+    state_.errors_found = false;
+    for (int k = 0; k < static_cast<int>(fields_.size()); ++k)
+        model_.set_mark(k, toolkit::system_window_background);
+    for (int i = 0; i < 6; ++i) {
+        const int k = 6 * index + i;
+        model_.set_mark(k, toolkit::error_light_red);
+        const auto number = toolkit::parse_number(model_.text(k));
+        if (!number || !std::isfinite(number->single)) {
+            state_.errors_found = true;
+            model_.set_mark(k, toolkit::error_light_red,
+                            !number ? QStringLiteral("Not a number")
+                                    : QStringLiteral("Beyond the largest number the program "
+                                                     "holds, about 3.4E+38"));
+            return;
+        }
+        model_.set_accepted(static_cast<std::size_t>(i), *number);
+        model_.set_mark(k, toolkit::system_window_background);
+    }
+}
+
+void Form1::Convert_Click(int Index) {
+    if (Index < 0 || Index > 3)
+        return;
+    const form::FormHistory::Step step(history_, QStringLiteral("Convert"));
+    if (!state_.recall_in_progress)
+        model_.set_selected(0);
+    state_.converted_group = Index;
+    check_the_values(Index);
+    if (!state_.errors_found) {
+        read_group(phasors_, accepted_, Index);
+        convert_group(phasors_, Index);
+        if (all_showable(phasors_)) {
+            write_results(model_, Index);
+            state_.has_results = true;
+        } else {
+            // A result beyond the single range cannot be shown: refuse the entry as a
+            // whole, like a failed check, and leave every text as it was.
+            state_.errors_found = true;
+            for (int k = 6 * Index; k < 6 * Index + 6; ++k)
+                model_.set_mark(k, toolkit::error_light_red,
+                                QStringLiteral("The results of these entries are too large "
+                                               "to show"));
+        }
+    }
+    if (state_.errors_found) {
+        state_.has_results = false;
+        phasors_.va_mag = 0.0;
+        phasors_.vb_mag = 0.0;
+        phasors_.vc_mag = 0.0;
+    }
+    plot_phasors();
+    screen_reader_->announce_outcome(Index);
+}
+
 void Form1::CLEAR_Click() {
-    const OneChange change(*this, QStringLiteral("Clear Screen"));
-    for (toolkit::TextBox *field : all_fields())
-        field->setText(QStringLiteral("0"));
+    const form::FormHistory::Step step(history_, QStringLiteral("Clear Screen"));
+    for (int k = 0; k < static_cast<int>(fields_.size()); ++k)
+        model_.set_text(k, QStringLiteral("0"));
     Convert_Click(0);
 }

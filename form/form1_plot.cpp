@@ -2,76 +2,19 @@
 
 #include "calc/phasor.h"
 #include "calc/single.h"
+#include "form/diagram_outputs.h"
 #include "toolkit/palette.h"
 
 #include <cmath>
 
-void Form1::plot_phasors() {
-    toolkit::Canvas &form = canvas();
-    const calc::PhasorState &s = phasors_;
-    const float radius = state_.radius;
-    form.begin_call();
+namespace {
 
-    // The label row's top and the sequence captions' height fix the vertical layout; the
-    // captions stay where start-up's activate_labels put them, so they are read once.
-    const float PT = Positive_label.Top();
-    const float PH = Positive_label.Height();
-
-    // Erase the plot area with a framed button-face box under Line1.
-    form.FillColor = toolkit::system_button_face;
-    form.Box(Line1->X1, Line1->Y1, Line1->X2, PT + 3 * PH + 2 * radius);
-    Label22.setTop(PT + 4 * PH + 2 * radius);
-    form.DrawStyle = 0;
-    activate_labels();
-    form.set_captions(plot_captions());
-
-    // One scale for all four diagrams: the longest phase reaches the outer circle. A
-    // negative magnitude only turns its phasor, so the lengths are compared.
-    float scale = calc::to_single(std::abs(s.va_mag));
-    if (std::abs(s.vb_mag) > double(scale))
-        scale = calc::to_single(std::abs(s.vb_mag));
-    if (std::abs(s.vc_mag) > double(scale))
-        scale = calc::to_single(std::abs(s.vc_mag));
-    if (scale <= 1e-6F) {
-        form.end_call();
-        describe_drawing(scale);
-        return;
-    }
-
-    const float x0 = Polar_ABC.Left() + Polar_ABC.Width() / 2;
-    const float dx = Rectangular_ABC.Left() - Polar_ABC.Left();
-    const float yc = PT + 2 * PH + radius;
-    form.FillStyle = 0;
-
-    for (int h = 0; h <= 3; ++h) {
-        form.DrawStyle = 0;
-        form.DrawWidth = 1;
-        form.FillColor = toolkit::QBColor(15);
-        const float xc = x0 + static_cast<float>(h) * dx;
-        form.Circle(xc, yc, radius);
-        form.DrawStyle = 2;
-        for (double ring : {0.8, 0.6, 0.4, 0.2})
-            form.Circle(xc, yc, static_cast<float>(ring * radius));
-        form.DrawStyle = 0;
-        form.DrawWidth = 2;
-        draw_diagram(h, xc, yc, scale);
-    }
-    form.DrawWidth = 1;
-    form.end_call();
-    describe_drawing(scale);
-
-    if (!state_.recall_in_progress) {
-        state_.save_case = true;
-        save_or_recall_case();
-    }
-}
-
-void Form1::draw_diagram(int h, float xc, float yc, float scale) {
-    const calc::PhasorState &s = phasors_;
-    const float radius = state_.radius;
+// Draws the phasors of diagram h about its centre.
+void draw_diagram(toolkit::Canvas &canvas, const calc::PhasorState &s, float radius, int h,
+                  float xc, float yc, float scale) {
     const auto phasor = [&](double re, double im, int colour) {
-        canvas().Line(xc, yc, static_cast<float>(xc + radius * re / scale),
-                      static_cast<float>(yc - radius * im / scale), toolkit::QBColor(colour));
+        canvas.Line(xc, yc, static_cast<float>(xc + radius * re / scale),
+                    static_cast<float>(yc - radius * im / scale), toolkit::QBColor(colour));
     };
     const double third = (2 * calc::pi) / 3;
     const double two_thirds = (4 * calc::pi) / 3;
@@ -114,5 +57,62 @@ void Form1::draw_diagram(int h, float xc, float yc, float scale) {
         break;
     default:
         break;
+    }
+}
+
+} // namespace
+
+void Form1::plot_phasors() {
+    toolkit::Canvas &form = canvas();
+    const calc::PhasorState &s = phasors_;
+    const float radius = state_.radius;
+    form.begin_call();
+
+    // The label row's top and the sequence captions' height fix the vertical layout; the
+    // captions stay where start-up's activate_labels put them, so they are read once.
+    const float PT = Positive_label.Top();
+    const float PH = Positive_label.Height();
+
+    // Erase the plot area with a framed button-face box under Line1.
+    form.FillColor = toolkit::system_button_face;
+    form.Box(Line1->X1, Line1->Y1, Line1->X2, PT + 3 * PH + 2 * radius);
+    Label22.setTop(PT + 4 * PH + 2 * radius);
+    form.DrawStyle = 0;
+    activate_labels();
+    form.set_captions(form::plot_captions(*this));
+
+    // One scale for all four diagrams: the longest phase reaches the outer circle.
+    const float scale = form::diagram_scale(s);
+    if (scale <= 1e-6F) {
+        form.end_call();
+        model_.set_drawing(form.picture());
+        return;
+    }
+
+    const float x0 = Polar_ABC.Left() + Polar_ABC.Width() / 2;
+    const float dx = Rectangular_ABC.Left() - Polar_ABC.Left();
+    const float yc = PT + 2 * PH + radius;
+    form.FillStyle = 0;
+
+    for (int h = 0; h <= 3; ++h) {
+        form.DrawStyle = 0;
+        form.DrawWidth = 1;
+        form.FillColor = toolkit::QBColor(15);
+        const float xc = x0 + static_cast<float>(h) * dx;
+        form.Circle(xc, yc, radius);
+        form.DrawStyle = 2;
+        for (double ring : {0.8, 0.6, 0.4, 0.2})
+            form.Circle(xc, yc, static_cast<float>(ring * radius));
+        form.DrawStyle = 0;
+        form.DrawWidth = 2;
+        draw_diagram(form, s, radius, h, xc, yc, scale);
+    }
+    form.DrawWidth = 1;
+    form.end_call();
+    model_.set_drawing(form.picture());
+
+    if (!state_.recall_in_progress) {
+        state_.save_case = true;
+        save_or_recall_case();
     }
 }

@@ -3,7 +3,9 @@
 #include "form/form1_report.h"
 
 #include "calc/phasor.h"
+#include "form/diagram_outputs.h"
 #include "form/form1.h"
+#include "form/form_model.h"
 #include "form/form1_descriptions.h"
 #include "toolkit/number_text.h"
 
@@ -27,7 +29,7 @@ QString phasor_line(const QString &label, std::complex<double> phasor) {
 
 } // namespace
 
-CaseReport report_of(const Form1 &form, const QString &note) {
+CaseReport report_of(Form1 &form, const QString &note) {
     CaseReport report;
     report.when = QDateTime::currentDateTime();
     report.when.setTime(
@@ -36,21 +38,22 @@ CaseReport report_of(const Form1 &form, const QString &note) {
                          ? QStringLiteral(TRIVANE_VERSION)
                          : QCoreApplication::applicationVersion();
     report.note = note.left(longest_note);
-    const FormState &state = form.state();
+    const FormModel &model = form.model();
+    const FormState &state = model.state();
     report.entered_group = state.converted_group;
     for (int group = 0; group < 4; ++group) {
-        const auto fields = form.group_fields(group);
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            report.shown[static_cast<std::size_t>(group)][i] = fields[i]->Text();
+        for (int i = 0; i < 6; ++i)
+            report.shown[static_cast<std::size_t>(group)][static_cast<std::size_t>(i)] =
+                model.text(6 * group + i);
     }
     report.typed = report.shown[static_cast<std::size_t>(report.entered_group)];
     if (!state.has_results)
         return report;
-    const calc::PhasorState &s = form.phasors();
+    const calc::PhasorState &s = model.phasors();
     report.unbalance = unbalance_summary(s);
-    if (!form.has_drawing())
+    if (!model.has_drawing())
         return report;
-    report.diagrams.emplace(form.diagrams_figure());
+    report.diagrams.emplace(form.diagrams().figure());
     report.diagrams_dpi = form.logicalDpiX();
     const auto polar = [&](double mag, double ang) { return std::polar(mag, ang); };
     const std::complex<double> a = std::polar(1.0, 2 * std::numbers::pi / 3);

@@ -8,6 +8,6 @@ namespace form {
 
 // The case the window shows, with the note, as a report: the diagrams and their values only
 // once something is drawn, the unbalance once there are results.
-CaseReport report_of(const Form1 &form, const QString &note);
+CaseReport report_of(Form1 &form, const QString &note);
 
 } // namespace form

@@ -13,6 +13,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
@@ -24,6 +25,8 @@ constexpr int format_version = 1;
 constexpr std::size_t ring_size = 10;
 // Beyond 2^53 a JSON number no longer holds every integer.
 constexpr double largest_order = 9007199254740992.0;
+// A save waits this long for another window to finish with the file.
+constexpr int lock_wait_ms = 10000;
 
 const QString version_key = QStringLiteral("version");
 const QString cases_key = QStringLiteral("cases");
@@ -31,11 +34,20 @@ const QString order_key = QStringLiteral("order");
 const QString group_key = QStringLiteral("group");
 const QString texts_key = QStringLiteral("texts");
 
+// A number under either decimal separator: the window that kept it may have had other
+// number settings.
 bool kept_text(const QString &text) {
-    if (text.size() > longest_kept_text)
-        return false;
-    const auto number = toolkit::parse_number(text);
-    return number && std::isfinite(number->single);
+    for (const QStringView separator : {QStringView(u"."), QStringView(u",")}) {
+        const auto number = toolkit::parse_number(text, separator);
+        if (number && std::isfinite(number->single))
+            return true;
+    }
+    return false;
+}
+
+// A whole number within what a JSON number holds exactly.
+bool whole(double value) {
+    return value == std::floor(value) && std::abs(value) <= largest_order;
 }
 
 // A case the window could have saved, or nothing.
@@ -48,7 +60,7 @@ std::optional<StoredCase> read_case(const QJsonValue &value) {
         return std::nullopt;
     const double o = order.toDouble();
     const double g = group.toDouble();
-    if (o != std::floor(o) || o < 0 || o > largest_order || (g != 0 && g != 1 && g != 2 && g != 3))
+    if (!whole(o) || o < 0 || (g != 0 && g != 1 && g != 2 && g != 3))
         return std::nullopt;
     StoredCase read;
     read.order = static_cast<std::int64_t>(o);
@@ -58,6 +70,8 @@ std::optional<StoredCase> read_case(const QJsonValue &value) {
             return std::nullopt;
         read.saved.texts[static_cast<std::size_t>(i)] = texts[i].toString();
     }
+    if (too_long_to_keep(read.saved))
+        return std::nullopt;
     return read;
 }
 
@@ -82,23 +96,30 @@ QString aside_name(const QString &path, int attempt) {
 
 StoredCases read_cases(const QByteArray &data) {
     StoredCases read;
+    const auto damaged = [&read](QString problem) {
+        read.trust = FileTrust::damaged;
+        read.problem = std::move(problem);
+        return read;
+    };
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(data, &error);
     if (error.error != QJsonParseError::NoError) {
-        read.problem = QStringLiteral("not JSON: %1 at byte %2")
-                           .arg(error.errorString(), QString::number(error.offset));
-        return read;
+        return damaged(QStringLiteral("not JSON: %1 at byte %2")
+                           .arg(error.errorString(), QString::number(error.offset)));
     }
     const QJsonObject root = document.object();
     const QJsonValue version = root.value(version_key);
-    if (!document.isObject() || !root.value(cases_key).isArray()) {
-        read.problem = QStringLiteral("no list of cases");
+    // A later version may keep its cases in another shape: only its number is read.
+    if (document.isObject() && version.isDouble() && whole(version.toDouble()) &&
+        version.toDouble() > format_version) {
+        read.trust = FileTrust::newer;
+        read.problem = QStringLiteral("written by a newer version");
         return read;
     }
-    if (version != QJsonValue(format_version)) {
-        read.problem = QStringLiteral("an unknown version");
-        return read;
-    }
+    if (!document.isObject() || !root.value(cases_key).isArray())
+        return damaged(QStringLiteral("no list of cases"));
+    if (!version.isDouble() || version.toDouble() != format_version)
+        return damaged(QStringLiteral("an unknown version"));
     const QJsonArray cases = root.value(cases_key).toArray();
     int bad = 0;
     for (const QJsonValue &value : cases) {
@@ -107,11 +128,11 @@ StoredCases read_cases(const QByteArray &data) {
         else
             ++bad;
     }
-    if (bad > 0) {
-        read.problem = bad == 1 ? QStringLiteral("a case that is not valid")
-                                : QStringLiteral("%1 cases that are not valid").arg(bad);
-    }
     keep_newest(read.cases);
+    if (bad > 0) {
+        return damaged(bad == 1 ? QStringLiteral("a case that is not valid")
+                                : QStringLiteral("%1 cases that are not valid").arg(bad));
+    }
     return read;
 }
 
@@ -128,8 +149,14 @@ QByteArray write_cases(const std::vector<StoredCase> &cases) {
     return QJsonDocument(QJsonObject{{version_key, format_version}, {cases_key, list}}).toJson();
 }
 
-MemoryStore::MemoryStore(QString folder)
-    : folder_(std::move(folder)) {}
+bool too_long_to_keep(const SavedCase &saved) {
+    return std::any_of(saved.texts.begin(), saved.texts.end(),
+                       [](const QString &text) { return text.size() > longest_kept_text; });
+}
+
+MemoryStore::MemoryStore(QString folder, Writer write)
+    : folder_(std::move(folder))
+    , write_(write ? std::move(write) : Writer(toolkit::save_file)) {}
 
 QString MemoryStore::default_folder() {
     // The freedesktop place for history, which QStandardPaths names only from Qt 6.7 on.
@@ -143,78 +170,107 @@ QString MemoryStore::path() const {
     return folder_ + QStringLiteral("/cases.json");
 }
 
-StoredCases MemoryStore::read_file() const {
+void MemoryStore::set_writer(Writer write) {
+    write_ = write ? std::move(write) : Writer(toolkit::save_file);
+}
+
+StoredCases MemoryStore::read() const {
     QFile file(path());
     if (!file.exists())
         return {};
     // A file far larger than ten cases can be is never read into memory.
     if (file.size() > largest_file)
-        return StoredCases{{}, QStringLiteral("larger than 1 MB"), {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return StoredCases{{}, QStringLiteral("unreadable: %1").arg(file.errorString()), {}};
+        return StoredCases{{}, FileTrust::damaged, QStringLiteral("larger than 1 MB")};
+    if (!file.open(QIODevice::ReadOnly)) {
+        return StoredCases{
+            {}, FileTrust::unreadable, QStringLiteral("unreadable: %1").arg(file.errorString())};
+    }
     return read_cases(file.readAll());
 }
 
-StoredCases MemoryStore::read_and_keep_damage_aside() {
-    const QString file_path = path();
-    StoredCases read = read_file();
-    if (read.problem.isEmpty())
-        return read;
-    // rename() never replaces a file that exists.
-    for (int attempt = 1; attempt <= 100 && read.kept_aside.isEmpty(); ++attempt) {
-        const QString aside = aside_name(file_path, attempt);
-        if (QFile::rename(file_path, aside))
-            read.kept_aside = aside;
-        else if (!QFileInfo::exists(aside))
-            break;
+template <typename Change> StoreOutcome MemoryStore::update(Change change) {
+    StoreOutcome outcome;
+    const QString file = QDir::toNativeSeparators(path());
+    if (!QDir().mkpath(folder_)) {
+        outcome.failure =
+            QStringLiteral("Could not make the folder %1").arg(QDir::toNativeSeparators(folder_));
+        return outcome;
     }
-    return read;
+    QLockFile lock(path() + QStringLiteral(".lock"));
+    errno = 0;
+    if (!lock.tryLock(lock_wait_ms)) {
+        // A lock file that cannot be made: a full disk, or a folder that cannot be written.
+        const QString cause = lock.error() == QLockFile::LockFailedError
+                                  ? QStringLiteral("another window holds it")
+                                  : toolkit::write_failure_cause(errno, QString());
+        outcome.failure = QStringLiteral("Could not lock %1: %2").arg(file, cause);
+        return outcome;
+    }
+    StoredCases current = read();
+    switch (current.trust) {
+    case FileTrust::good:
+        break;
+    case FileTrust::newer:
+        outcome.newer = true;
+        return outcome;
+    case FileTrust::unreadable:
+        outcome.failure = QStringLiteral("Could not read %1 (%2)").arg(file, current.problem);
+        return outcome;
+    case FileTrust::damaged:
+        outcome.damage = current.problem;
+        // rename() never replaces a file that exists.
+        for (int attempt = 1; attempt <= 100 && outcome.kept_aside.isEmpty(); ++attempt) {
+            const QString aside = aside_name(path(), attempt);
+            if (QFile::rename(path(), aside))
+                outcome.kept_aside = aside;
+            else if (!QFileInfo::exists(aside))
+                break;
+        }
+        if (outcome.kept_aside.isEmpty()) {
+            outcome.failure = QStringLiteral("Could not move the damaged %1 aside").arg(file);
+            return outcome;
+        }
+        break;
+    }
+    if (change(current.cases, current.trust == FileTrust::damaged))
+        outcome.failure = write_(path(), write_cases(current.cases));
+    return outcome;
 }
 
-template <typename Change> QString MemoryStore::update(Change change) {
-    if (!QDir().mkpath(folder_))
-        return QStringLiteral("Could not make the folder %1")
-            .arg(QDir::toNativeSeparators(folder_));
-    QLockFile lock(path() + QStringLiteral(".lock"));
-    if (!lock.tryLock(5000)) {
-        return QStringLiteral("Could not lock %1%2")
-            .arg(QDir::toNativeSeparators(path()), lock.error() == QLockFile::LockFailedError
-                                                       ? QStringLiteral(": another window holds it")
-                                                       : QString());
-    }
-    StoredCases current = read_and_keep_damage_aside();
-    if (!current.problem.isEmpty() && current.kept_aside.isEmpty())
-        return QStringLiteral("Could not move the damaged %1 aside")
-            .arg(QDir::toNativeSeparators(path()));
-    change(current.cases);
-    return toolkit::save_file(path(), write_cases(current.cases));
-}
-
-StoredCases MemoryStore::load() {
-    if (!QFileInfo::exists(path()))
-        return {};
-    QLockFile lock(path() + QStringLiteral(".lock"));
-    const bool locked = lock.tryLock(5000);
-    // A folder that cannot be written (no lock): read what is there and leave it as it is.
-    StoredCases read = locked ? read_and_keep_damage_aside() : read_file();
+StoreOutcome MemoryStore::set_damage_aside() {
     // The good cases of a damaged file stay kept for the next start.
-    if (!read.kept_aside.isEmpty() && !read.cases.empty())
-        (void)toolkit::save_file(path(), write_cases(read.cases));
-    return read;
+    return update([](const std::vector<StoredCase> &cases, bool damaged) {
+        return damaged && !cases.empty();
+    });
 }
 
-QString MemoryStore::save(const SavedCase &saved) {
-    return update([&](std::vector<StoredCase> &cases) {
+StoreOutcome MemoryStore::save(const SavedCase &saved) {
+    return update([&](std::vector<StoredCase> &cases, bool) {
         std::int64_t newest = 0;
         for (const StoredCase &c : cases)
             newest = std::max(newest, c.order);
         cases.push_back(StoredCase{newest + 1, saved});
         keep_newest(cases);
+        return true;
     });
 }
 
-QString MemoryStore::forget() {
-    return update([](std::vector<StoredCase> &cases) { cases.clear(); });
+StoreOutcome MemoryStore::forget() {
+    if (!QFileInfo::exists(path()))
+        return {};
+    return update([](std::vector<StoredCase> &cases, bool) {
+        cases.clear();
+        return true;
+    });
+}
+
+StoreOutcome MemoryStore::remove() {
+    if (!QFileInfo::exists(path()))
+        return {};
+    return update([this](const std::vector<StoredCase> &, bool) {
+        QFile::remove(path());
+        return false;
+    });
 }
 
 } // namespace form

@@ -16,7 +16,7 @@ QAccessibleInterface *accessible_role(const QString &, QObject *object) {
     if (auto *notice = dynamic_cast<Notice *>(object))
         return new QAccessibleWidget(notice, QAccessible::AlertMessage);
     if (auto *announcement = dynamic_cast<Announcement *>(object))
-        return new QAccessibleWidget(announcement, QAccessible::AlertMessage);
+        return new QAccessibleWidget(announcement, QAccessible::Notification);
     if (auto *form = dynamic_cast<FormWindow *>(object); form != nullptr && form->isWindow())
         return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;

@@ -1,6 +1,5 @@
 #include "toolkit/application.h"
 
-#include "toolkit/canvas.h"
 #include "toolkit/form_window.h"
 #include "toolkit/sliced_frame.h"
 
@@ -10,6 +9,8 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -29,25 +30,41 @@ QFont sans(int pixel_size) {
 
 // The widget style, with the parts it sizes in pixels of its own (the round and square
 // indicators of option buttons and check boxes, and the gap to their captions) scaled
-// with the zoom of the form a control stands on, as the captions' fonts are. The frame of
-// a group box standing on a form is painted in pieces, the same pixels at a fraction of
-// the cost on a large window.
+// with the zoom of the form a control stands on, as the captions' fonts are. A group box
+// standing on a form paints its whole rectangle, the form's background under its frame,
+// so Qt paints nothing of the form beneath it; its frame is painted in pieces, the same
+// pixels at a fraction of the cost on a large window.
 class ZoomedStyle : public QProxyStyle {
 public:
+    using QProxyStyle::polish;
     using QProxyStyle::QProxyStyle;
+    using QProxyStyle::unpolish;
+
+    void polish(QWidget *widget) override {
+        QProxyStyle::polish(widget);
+        if (qobject_cast<QGroupBox *>(widget) != nullptr &&
+            qobject_cast<FormWindow *>(widget->parentWidget()) != nullptr)
+            widget->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    void unpolish(QWidget *widget) override {
+        if (qobject_cast<QGroupBox *>(widget) != nullptr)
+            widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        QProxyStyle::unpolish(widget);
+    }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override {
         if (element == PE_FrameGroupBox && paint_frame(*option, *painter, widget))
             return;
-        // A tall field or button is painted in bands, each quicker done at once than the
-        // whole shared out among the raster engine's worker threads.
-        if (element == PE_PanelLineEdit || element == PE_PanelButtonCommand) {
-            in_bands(*painter, option->rect,
-                     [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
-            return;
-        }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override {
+        if (control == CC_GroupBox && widget != nullptr &&
+            widget->testAttribute(Qt::WA_OpaquePaintEvent))
+            painter->fillRect(option->rect, form_of(widget)->background());
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
@@ -69,37 +86,23 @@ public:
     }
 
 private:
-    // A group box standing on a form paints its whole rectangle: the frame in pieces where
-    // that can be done exactly, else the form's background and the frame over it.
+    // The frame of a group box standing on a form, in pieces where that can be done exactly.
     bool paint_frame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const {
         const auto *box = qobject_cast<const QGroupBox *>(widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(&option);
-        if (box == nullptr || frame == nullptr || !paints_its_background(widget))
+        if (box == nullptr || frame == nullptr || !box->testAttribute(Qt::WA_OpaquePaintEvent) ||
+            option.rect != box->rect())
             return false;
-        const QColor backdrop = form_of(widget)->background();
-        // What a clip of the style's leaves out (a title's gap in the frame) is background too.
-        if (painter.hasClipping()) {
-            const QRegion outside = QRegion(widget->rect()) - painter.clipRegion();
-            painter.save();
-            painter.setClipping(false);
-            for (const QRect &r : outside)
-                painter.fillRect(r, backdrop);
-            painter.restore();
-        }
         // The frame starts below the title, which is as high as its text or its check box.
         const int title = std::max(option.fontMetrics.height(),
                                    pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget));
         const int key = (box->title().isEmpty() ? 1 : 0) | (box->isCheckable() ? 2 : 0);
-        if (option.rect == widget->rect() &&
-            frames_.paint(painter, option, backdrop, title + 12, key,
-                          [&](QPainter &p, const QRect &rect) {
-                              QStyleOptionFrame copy = *frame;
-                              copy.rect = rect;
-                              QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
-                          }))
-            return true;
-        painter.fillRect(widget->rect(), backdrop);
-        return false;
+        return frames_.paint(painter, option, form_of(widget)->background(), title + 12, key,
+                             [&](QPainter &p, const QRect &rect) {
+                                 QStyleOptionFrame copy = *frame;
+                                 copy.rect = rect;
+                                 QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
+                             });
     }
 
     mutable SlicedFrames frames_;
@@ -130,11 +133,10 @@ double fitting_zoom(const QScreen *screen, QSize defined_size) {
 
 } // namespace
 
-bool paints_its_background(const QWidget *control) {
-    const QWidget *parent = control->parentWidget();
-    return qobject_cast<const QGroupBox *>(control) != nullptr &&
-           dynamic_cast<const ZoomedStyle *>(control->style()) != nullptr &&
-           qobject_cast<const FormWindow *>(parent) != nullptr;
+void name_application() {
+    QCoreApplication::setOrganizationName(QStringLiteral("trivane"));
+    QCoreApplication::setApplicationName(QStringLiteral("trivane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TRIVANE_VERSION));
 }
 
 void setup_application(QApplication &app) {
@@ -143,6 +145,8 @@ void setup_application(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new ZoomedStyle(fusion));
     app.setFont(default_font());
+    // Room for a sheet's picture on a 3840 x 2160 screen (about 18 MB) beside the style's own.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 64 * 1024));
 }
 
 // 9.75 points at 96 dpi: 13 pixels.

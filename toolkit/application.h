@@ -8,14 +8,16 @@ class QWidget;
 
 namespace toolkit {
 
+// Names the program, for the version text, the window system and the settings: organisation
+// and application both "trivane", and the version it was built as. Call first in main, before
+// the QApplication exists; the default QSettings is then
+// $XDG_CONFIG_HOME/trivane/trivane.conf (~/.config/trivane/trivane.conf), whichever binary
+// runs.
+void name_application();
+
 // The look every window of the program shares: one widget style on every platform
 // and the default font. Call once, right after the QApplication is created.
 void setup_application(QApplication &app);
-
-// Whether a control paints every pixel of its rectangle itself, so that the form it stands
-// on need not paint its background there: a group box standing on a form, in the program's
-// style, does.
-bool paints_its_background(const QWidget *control);
 
 // The font the window definition asks for (a 13-pixel sans, regular or bold).
 QFont form_font(bool bold = false);

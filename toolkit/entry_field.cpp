@@ -148,6 +148,8 @@ void EntryField::contextMenuEvent(QContextMenuEvent *event) {
             connect(action, &QAction::triggered, this,
                     [this] { paste_from(QClipboard::Clipboard); });
     }
+    if (on_menu)
+        on_menu(*menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QMenu;
+
 namespace toolkit {
 
 // A single-line text box that sets no length limit and sends every paste one way: the Paste
@@ -24,6 +26,9 @@ public:
     // Ctrl+Z undoes the field's own edits; Ctrl+Shift+Z and Ctrl+Y redo them. With nothing
     // of its own left to undo or redo, the key goes here (redo true for the redo keys).
     std::function<void(bool redo)> on_undo_beyond;
+
+    // Called with the field's standard context menu before it shows, to change its entries.
+    std::function<void(QMenu &menu)> on_menu;
 
     // Puts text in at the cursor, replacing the selection, as one step that Undo takes back.
     void insert_pasted(const QString &text);

@@ -36,7 +36,7 @@ void Figure::paint(QPainter &painter) const {
     const QRect area(QPoint(), size());
     painter.setClipRect(area, Qt::IntersectClip);
     painter.fillRect(area, to_qcolor(system_button_face, palette));
-    canvas.paint(painter, palette, {}, Scale{1, -top_left(*this)}, Canvas::Captions::with);
+    canvas.paint(painter, palette, Scale{1, -top_left(*this)}, Canvas::Captions::with);
     painter.restore();
 }
 

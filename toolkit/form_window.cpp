@@ -58,16 +58,14 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     layout_->setGeometry(rect());
     layout_->on_rescale = [this] { update(); };
     // paintEvent covers every pixel with the form's background, read from the palette
-    // each time, so a change of theme repaints it in the new colour; the sheet, painted in
-    // the same pass, covers its box.
+    // each time, so a change of theme repaints it in the new colour; Qt leaves out the
+    // children that paint their whole rectangle (the sheet, the group boxes).
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Only the part that an operation paints: repainting the whole window, controls and
-    // all, after every plot would cost several times the plot itself.
-    canvas_.on_change = [this](const DrawOp &op) {
-        if (sheet_ == nullptr)
-            return;
-        sheet_->refresh();
-        sheet_->update(painted_rect(op, scale()).translated(-sheet_->pos()));
+    // Only the sheet: repainting the whole window, controls and all, after every plot would
+    // cost several times the plot itself.
+    canvas_.on_change = [this] {
+        if (sheet_ != nullptr)
+            sheet_->drawing_changed();
     };
 
     const auto shortcut = [this](const QKeySequence &keys, void (FormWindow::*action)()) {
@@ -170,16 +168,8 @@ void FormWindow::paint_lines(QPainter &painter) const {
 
 void FormWindow::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
-    // The form's background, spare space around a zoomed form included, but for the sheet's
-    // box and the controls that paint their whole rectangle themselves.
-    QRegion background_region = event->region();
-    if (sheet_ != nullptr && !sheet_->isHidden())
-        background_region -= sheet_->box() & sheet_->geometry();
-    for (const QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isHidden() && paints_its_background(child))
-            background_region -= child->geometry();
-    }
-    for (const QRect &r : background_region)
+    // The form's background, spare space around a zoomed form included.
+    for (const QRect &r : event->region())
         painter.fillRect(r, background());
     paint_lines(painter);
 }

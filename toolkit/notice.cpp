@@ -67,9 +67,11 @@ Announcement::Announcement(QWidget *window)
 }
 
 void Announcement::announce(const QString &text) {
-    setAccessibleName(text);
-    // Hidden first, so that screen readers hear each one appear, the same text again too.
+    // Screen readers speak a notification as it appears, and a text that changes while it
+    // shows only as a changed name, which they pass over: each one, the same text again too,
+    // is hidden, renamed and shown anew.
     hide();
+    setAccessibleName(text);
     show();
     timer_->start(5000);
 }

@@ -26,8 +26,8 @@ private:
     QTimer *timer_;
 };
 
-// A message for screen readers alone, spoken at once as an alert: the window shows nothing
-// of it, and it takes neither clicks nor the focus.
+// A message for screen readers alone, spoken at once as a notification: the window shows
+// nothing of it, and it takes neither clicks nor the focus.
 class Announcement : public QWidget {
 public:
     explicit Announcement(QWidget *window);

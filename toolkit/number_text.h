@@ -22,17 +22,34 @@
 //
 // Each function takes the decimal separator explicitly, or uses decimal_separator() in its
 // convenience overload. Nothing here depends on the C library's locale.
+//
+// Number settings whose decimal separator is neither "." nor "," (the Arabic decimal
+// separator U+066B of Arabic and Persian settings) write ".", which their users read too,
+// and entries take either. Digits are ASCII 0-9 under every setting: Arabic-Indic digits are
+// no number.
 
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
+class QLocale;
+
 namespace toolkit {
 
+// The number syntax of a locale's settings: the decimal separator results are written with
+// and entries are read with, another one entries may hold as well (or empty), and the
+// digit-group separator.
+struct NumberSettings {
+    QString decimal;
+    QString other_decimal;
+    QString group;
+};
+NumberSettings number_settings(const QLocale &locale);
+
 // The decimal and the digit-group separator of the user's number settings
-// (QLocale::system()). Entries never hold a group separator; only pasted cells are cleaned of
-// it.
+// (number_settings(QLocale::system())). Entries never hold a group separator; only pasted
+// cells are cleaned of it.
 QString decimal_separator();
 QString group_separator();
 
@@ -41,11 +58,19 @@ QString group_separator();
 struct EntryNumber {
     double value;
     float single;
+    bool operator==(const EntryNumber &) const = default;
 };
 
-// The number an entry denotes, or nothing if the text is no number.
+// The number an entry denotes, or nothing if the text is no number. The one-argument form
+// reads the user's settings, with both decimal separators where they have two.
 std::optional<EntryNumber> parse_number(QStringView text, QStringView separator);
+std::optional<EntryNumber> parse_number(QStringView text, QStringView separator,
+                                        QStringView other_separator);
 std::optional<EntryNumber> parse_number(QStringView text);
+
+// The number a text denotes under some settings: ".", "," or U+066B as its decimal separator.
+// For texts kept in a file, which stay readable whatever the settings of the next run.
+std::optional<EntryNumber> parse_number_in_any_settings(QStringView text);
 
 // The format "scientific". Gives an empty text for infinities and NaN, which callers never
 // pass.
@@ -68,5 +93,14 @@ QString format_shortest(double value, QStringView separator);
 QString format_shortest(double value);
 QString format_shortest(float value, QStringView separator);
 QString format_shortest(float value);
+
+// For numbers that carry a known absolute resolution. decimal_place gives the power of ten
+// of a positive number's leading digit (3.2E-05 gives -5, 0.5 gives -1, 30 gives 1).
+// format_at_place rounds a value to nearest at the decimal place 10^place, ties to even,
+// and writes it plainly with max(0, -place) decimals: 120.85636 at -3 is "120.856", 1234.5
+// at 2 is "1200", 0.4 at 0 is "0". A written zero carries no minus sign. Empty for
+// infinities and NaN.
+int decimal_place(double value);
+QString format_at_place(double value, int place, QStringView separator);
 
 } // namespace toolkit

@@ -3,15 +3,49 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace toolkit {
+
+QString write_failure_cause(int error_number, const QString &qt_text) {
+    switch (error_number) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    case EFBIG:
+        return QStringLiteral("the file would be too large");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("the folder cannot be written");
+    default:
+        break;
+    }
+    // After a short write Qt may have nothing better than "Unknown error".
+    if (qt_text.isEmpty() || qt_text == QLatin1String("Unknown error"))
+        return QStringLiteral("the file could not be written whole");
+    return qt_text;
+}
 
 QString save_file(const QString &path, const QByteArray &data) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    int error_number = 0;
+    // Each step in turn; the error number is taken at once, before anything else sets it.
+    const auto step = [&error_number](auto &&run) {
+        errno = 0;
+        const bool done = run();
+        error_number = errno;
+        return done;
+    };
+    const bool saved = step([&] { return file.open(QIODevice::WriteOnly); }) &&
+                       step([&] { return file.write(data) == data.size(); }) &&
+                       step([&] { return file.flush(); }) && file.error() == QFileDevice::NoError &&
+                       step([&] { return file.commit(); });
+    if (saved)
         return {};
+    const QString cause = write_failure_cause(error_number, file.errorString());
     file.cancelWriting();
-    return QStringLiteral("Could not write %1: %2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+    return QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), cause);
 }
 
 } // namespace toolkit

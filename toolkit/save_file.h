@@ -6,8 +6,14 @@
 namespace toolkit {
 
 // Writes data to path as one whole: through a temporary file that replaces the old one only
-// once everything is written, so a failure leaves the previous file as it was and no partial
-// one. Gives an empty text, or a sentence for the user that names the file and the reason.
+// once everything is written, so a failure leaves the previous file byte for byte and no
+// partial one. A write that fails or only partly fits, and a flush that fails, each count:
+// QSaveFile::commit() alone renames even when its own last flush failed. Gives an empty
+// text, or a sentence for the user that names the file and the reason in plain words.
 QString save_file(const QString &path, const QByteArray &data);
+
+// Why a write failed, in plain words: from the C library's error number where it names a
+// cause the user can act on, else Qt's own text.
+QString write_failure_cause(int error_number, const QString &qt_text);
 
 } // namespace toolkit

@@ -14,7 +14,6 @@ namespace {
 // other colours when it hardly stretches it at all: the band keeps the sample's stretch
 // well above that, as the larger boxes' is.
 constexpr int band = 32;
-constexpr std::size_t kept_samples = 8;
 
 // Whether every row of the sample is one colour across [from, to) and every column one
 // colour down it: what lies between the corners can then be stretched by filling.
@@ -48,55 +47,50 @@ void fill_runs(QPainter &painter, int count, const std::function<QRgb(int)> &col
 
 } // namespace
 
-const SlicedFrames::Pieces &SlicedFrames::pieces(const Sample &sample, QColor backdrop,
-                                                 const Draw &draw) {
-    for (const Pieces &p : cache_) {
-        if (p.sample == sample)
-            return p;
-    }
-    const int side = 2 * sample.margin + band;
-    QImage image(QSize(side, side) * sample.ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(sample.ratio);
-    image.fill(backdrop);
-    {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::RenderHints(sample.hints));
-        // The raster engine scales smoothly by other means inside a clip of many rectangles:
-        // such a clip, where the frame paints nothing, gives the sample the same means.
-        if (sample.clipped)
-            painter.setClipRegion(QRegion(0, 0, side, side) - QRegion(0, 0, 1, 1));
-        draw(painter, QRect(0, 0, side, side));
-    }
-    image.setDevicePixelRatio(1);
-    const int from = sample.margin * sample.ratio;
-    if (!even_between(image, from, from + band * sample.ratio))
-        image = QImage();
-    if (cache_.size() == kept_samples)
-        cache_.erase(cache_.begin());
-    cache_.push_back({sample, image});
-    return cache_.back();
-}
-
 bool SlicedFrames::paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin,
-                         int key, const Draw &draw) {
-    const int ratio = whole_copying_ratio(painter);
+                         int kind, const Draw &draw) {
+    const int ratio = copying_ratio(painter);
     const QTransform &t = painter.worldTransform();
     const QRect &r = option.rect;
-    const int side = 2 * margin + band;
-    if (ratio == 0 || backdrop.alpha() != 255 || margin < 1 || r.width() <= side ||
-        r.height() <= side)
+    if (ratio == 0 || backdrop.alpha() != 255 || margin < 1 || r.width() <= 2 * margin + band ||
+        r.height() <= 2 * margin + band)
         return false;
-    const Sample sample{margin,
-                        ratio,
-                        key,
-                        backdrop.rgb(),
-                        static_cast<unsigned>(option.state),
-                        option.palette.cacheKey(),
-                        option.fontMetrics.height(),
-                        option.direction,
-                        static_cast<int>(painter.renderHints()),
-                        painter.hasClipping() && painter.clipRegion().rectCount() > 1};
-    const QImage &image = pieces(sample, backdrop, draw).image;
+    const int hints = static_cast<int>(painter.renderHints());
+    // The raster engine scales smoothly by other means inside a clip of many rectangles:
+    // such a clip, where the frame paints nothing, gives the sample the same means.
+    const bool clipped = painter.hasClipping() && painter.clipRegion().rectCount() > 1;
+    // Everything the drawing depends on.
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                            .arg(margin)
+                            .arg(ratio)
+                            .arg(kind)
+                            .arg(backdrop.rgb())
+                            .arg(static_cast<unsigned>(option.state))
+                            .arg(option.palette.cacheKey())
+                            .arg(option.fontMetrics.height())
+                            .arg(option.direction)
+                            .arg(hints) +
+                        (clipped ? QStringLiteral(" clipped") : QString());
+    QImage *found = samples_.object(key);
+    if (found == nullptr) {
+        const int side = 2 * margin + band;
+        QImage sample(QSize(side, side) * ratio, QImage::Format_RGB32);
+        sample.setDevicePixelRatio(ratio);
+        sample.fill(backdrop);
+        {
+            QPainter p(&sample);
+            p.setRenderHints(QPainter::RenderHints(hints));
+            if (clipped)
+                p.setClipRegion(QRegion(0, 0, side, side) - QRegion(0, 0, 1, 1));
+            draw(p, QRect(0, 0, side, side));
+        }
+        sample.setDevicePixelRatio(1);
+        const int from = margin * ratio;
+        // Null where the style's frame is not even between its corners.
+        found = new QImage(even_between(sample, from, from + band * ratio) ? sample : QImage());
+        samples_.insert(key, found);
+    }
+    const QImage &image = *found;
     if (image.isNull())
         return false;
 

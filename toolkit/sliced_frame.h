@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QCache>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include <functional>
-#include <vector>
 
 class QPainter;
 class QStyleOption;
@@ -26,35 +27,16 @@ public:
     using Draw = std::function<void(QPainter &, const QRect &)>;
 
     // Paints the frame that `draw` paints in `option`'s rectangle over `backdrop`; `margin` is how
-    // far (in logical pixels) the frame's uneven corners may reach in from its edges, and `key`
+    // far (in logical pixels) the frame's uneven corners may reach in from its edges, and `kind`
     // what else changes the drawing. False, with nothing painted, where it cannot be done
     // exactly: not a raster device moved by whole pixels at a whole pixel ratio, a box too
     // small for the pieces, a translucent backdrop, a sample uneven between its corners.
-    bool paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin, int key,
+    bool paint(QPainter &painter, const QStyleOption &option, QColor backdrop, int margin, int kind,
                const Draw &draw);
 
 private:
-    struct Sample {
-        // Everything the drawing depends on.
-        int margin = 0;
-        int ratio = 0;
-        int key = 0;
-        QRgb backdrop = 0;
-        unsigned state = 0;
-        qint64 palette = 0;
-        int font_height = 0;
-        int direction = 0;
-        int hints = 0;
-        bool clipped = false;
-        bool operator==(const Sample &) const = default;
-    };
-    struct Pieces {
-        Sample sample;
-        QImage image; // null where the sample is not even
-    };
-    const Pieces &pieces(const Sample &sample, QColor backdrop, const Draw &draw);
-
-    std::vector<Pieces> cache_; // the last few, newest last
+    // The samples by everything their drawing depends on, a few at a time.
+    QCache<QString, QImage> samples_{8};
 };
 
 } // namespace toolkit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -69,6 +70,33 @@ struct Scale {
     }
 
     bool operator==(const Scale &) const = default;
+};
+
+// A font's size as the form scales it: a size in pixels scaled and rounded to whole pixels,
+// never below one, a size in points scaled exactly. of() reads the size a font has at the
+// defined size, at() gives it at a zoom and on() puts it on a font.
+struct FontSize {
+    int pixels = 0;    // a size in pixels, or 0
+    double points = 0; // else a size in points
+
+    static FontSize of(const QFont &font) {
+        return font.pixelSize() > 0 ? FontSize{font.pixelSize(), 0}
+                                    : FontSize{0, font.pointSizeF()};
+    }
+    FontSize at(double zoom) const {
+        if (pixels > 0)
+            return {std::max(1, static_cast<int>(std::lround(pixels * zoom))), 0};
+        return {0, points * zoom};
+    }
+    QFont on(QFont font) const {
+        if (pixels > 0)
+            font.setPixelSize(pixels);
+        else if (points > 0)
+            font.setPointSizeF(points);
+        return font;
+    }
+
+    bool operator==(const FontSize &) const = default;
 };
 
 } // namespace toolkit

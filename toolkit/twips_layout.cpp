@@ -70,11 +70,8 @@ void TwipsLayout::place(QWidget *widget, const QRectF &twips, bool edges_include
         return;
     }
     addChildWidget(widget);
-    const QFont font = widget->font();
-    const int pixels = std::max(0, font.pixelSize());
-    const double points = pixels > 0 ? 0 : font.pointSizeF();
-    items_.push_back({new QWidgetItem(widget), twips, edges_included, pixels, points,
-                      pixels > 0 ? pixels : points});
+    const FontSize font = FontSize::of(widget->font());
+    items_.push_back({new QWidgetItem(widget), twips, edges_included, font, font});
     apply(items_.back());
 }
 
@@ -94,17 +91,10 @@ void TwipsLayout::apply(Item &item) const {
     widget->setGeometry(item.edges_included
                             ? scale_.outlined_rect(r.left(), r.top(), r.right(), r.bottom())
                             : scale_.rect(r.left(), r.top(), r.width(), r.height()));
-    const double size = item.base_pixels > 0
-                            ? std::max(1.0, double(std::lround(item.base_pixels * scale_.zoom)))
-                            : item.base_points * scale_.zoom;
+    const FontSize size = item.base_font.at(scale_.zoom);
     if (size == item.applied_font)
         return;
-    QFont font = widget->font();
-    if (item.base_pixels > 0)
-        font.setPixelSize(static_cast<int>(size));
-    else
-        font.setPointSizeF(size);
-    widget->setFont(font);
+    widget->setFont(size.on(widget->font()));
     item.applied_font = size;
 }
 
@@ -133,9 +123,15 @@ void TwipsLayout::setGeometry(const QRect &rect) {
     apply(scale_for(widget != nullptr ? widget->size() : rect.size()));
 }
 
+void TwipsLayout::invalidate() {
+    // Placement depends on no widget's size hint, but the base class keeps the layout's own
+    // cached geometry and its parent's layout informed.
+    QLayout::invalidate();
+}
+
 void TwipsLayout::addItem(QLayoutItem *item) {
     // Any other item stands at the corner until placed.
-    items_.push_back({item, {}, false, 0, 0, 0});
+    items_.push_back({item, {}, false, {}, {}});
 }
 
 QLayoutItem *TwipsLayout::itemAt(int index) const {

@@ -63,17 +63,15 @@ public:
     QSize minimumSize() const override;
     Qt::Orientations expandingDirections() const override { return {}; }
     void setGeometry(const QRect &rect) override;
-    // Placement depends on no widget's size hint: nothing to redo when one changes.
-    void invalidate() override {}
+    void invalidate() override;
 
 private:
     struct Item {
         QLayoutItem *item;
         QRectF twips;
         bool edges_included;
-        int base_pixels;     // the font's pixel size at zoom 1, or 0
-        double base_points;  // else its point size at zoom 1
-        double applied_font; // the size last given to the font
+        FontSize base_font;    // the font's size at zoom 1
+        FontSize applied_font; // the size last given to the font
     };
 
     Scale scale_for(QSize size) const;

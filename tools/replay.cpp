@@ -13,6 +13,8 @@
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The program's names: it keeps and reads the same settings as trivane.
+    toolkit::name_application();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     Form1 form;

@@ -40,12 +40,13 @@ QString compact(const QJsonDocument &document) {
 } // namespace
 
 QString dump_json(Form1 &form) {
+    const form::FormModel &model = form.model();
     QJsonObject fields;
-    for (const toolkit::TextBox *field : form.all_fields()) {
+    for (int k = 0; k < 24; ++k) {
         fields.insert(
-            field->widget()->objectName(),
-            QJsonObject{{QStringLiteral("text"), field->Text()},
-                        {QStringLiteral("error"), field->BackColor() == toolkit::error_light_red}});
+            form.all_fields()[static_cast<std::size_t>(k)]->widget()->objectName(),
+            QJsonObject{{QStringLiteral("text"), model.text(k)},
+                        {QStringLiteral("error"), model.mark(k).back == toolkit::error_light_red}});
     }
     QJsonArray options;
     for (int i = 1; i <= 10; ++i) {
@@ -72,7 +73,7 @@ QString dump_json(Form1 &form) {
                                   {QStringLiteral("top"), number(label->Top())}});
     }
     const QWidget *focus = QApplication::focusWidget();
-    const form::FormState &state = form.state();
+    const form::FormState &state = model.state();
     return compact(QJsonDocument(QJsonObject{
         {QStringLiteral("fields"), fields},
         {QStringLiteral("options"), options},

@@ -3,6 +3,8 @@
 #include "form/form1.h"
 #include "form/form1_report.h"
 #include "toolkit/save_file.h"
+#include "form/diagram_outputs.h"
+#include "form/form_actions.h"
 #include "tools/replay_json.h"
 #include "toolkit/palette.h"
 
@@ -62,6 +64,9 @@ QString ReplaySession::run_line(const QString &line) {
     if (command == QLatin1String("dump") || command == QLatin1String("ops")) {
         if (!words.isEmpty())
             return command + QStringLiteral(" takes no argument");
+        // A dump tells what was kept, and the notice of a save that failed.
+        if (command == QLatin1String("dump"))
+            form_.case_memory().wait_for_pending();
         settle();
         out_(command == QLatin1String("dump") ? dump_json(form_) : ops_json(form_));
         return {};
@@ -101,6 +106,7 @@ QString ReplaySession::set(const QString &arguments) {
     const qsizetype space = arguments.indexOf(QLatin1Char(' '));
     const QString name = space < 0 ? arguments : arguments.left(space);
     const QString text = space < 0 ? QString() : arguments.mid(space + 1);
+    // As typing does: one typing command of the form's history, which the model takes.
     if (toolkit::TextBox *field = field_named(name)) {
         field->setText(text);
         return {};
@@ -212,9 +218,9 @@ QString ReplaySession::export_diagrams(const QString &path) {
     if (!toolkit::figure_format(path))
         return QStringLiteral("export takes a file name ending in .png, .svg or .pdf");
     settle();
-    if (!form_.has_drawing())
+    if (!form_.diagrams().has_drawing())
         return QStringLiteral("export: nothing is drawn");
-    form_.save_diagrams(path);
+    form_.diagrams().save(path);
     settle();
     return {};
 }
@@ -224,7 +230,7 @@ const QWidget *ReplaySession::described_widget(const QStringList &words) const {
     const QWidget *target = nullptr;
     int index = 0;
     if (words.size() == 1 && words[0] == QLatin1String("plot")) {
-        target = form_.plot_area();
+        target = form_.findChild<QWidget *>(QStringLiteral("plot"));
     } else if (words.size() == 2 && words[0] == QLatin1String("Option1") &&
                parse_index(words[1], 1, 10, index)) {
         target = form_.Option1[static_cast<std::size_t>(index)].widget();
@@ -313,14 +319,15 @@ QString ReplaySession::theme(const QStringList &words) {
     return {};
 }
 
-// The window's context menu entry of that name, without its '&', as a click on it: a disabled
-// entry ignores it, and a question it asks is answered Yes.
+// The window's context menu entry of that name, as a click on it: the name is the entry's
+// before any translation or prefix ("Undo" while it reads "Undo Recall"), its objectName. A
+// disabled entry ignores it, and a question it asks is answered Yes.
 QString ReplaySession::menu(const QString &entry) {
     if (entry.isEmpty())
         return QStringLiteral("menu needs the name of an entry");
-    const std::unique_ptr<QMenu> menu(form_.context_menu());
+    const std::unique_ptr<QMenu> menu(form_.actions().context_menu());
     for (QAction *action : menu->actions()) {
-        if (action->isSeparator() || QString(action->text()).remove(QLatin1Char('&')) != entry)
+        if (action->isSeparator() || action->objectName() != entry)
             continue;
         const auto asked = std::exchange(form_.ask, [](const QString &) { return true; });
         action->trigger();

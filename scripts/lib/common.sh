@@ -5,13 +5,15 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian packages. Building and starting the window: a compiler, CMake, Ninja, Qt (whose
 # qt6-base-dev brings the X11 platform plugin, qt6-qpa-plugins) and the font the window is
-# laid out for.
-APP_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2)
-# The tests besides: GoogleTest, the German locale, a fallback font, the validators and dpkg
-# tools the packaging tests run, and a real X server with its tools for the command-line
-# test's display and window-icon checks, and the PDF tools that read a report back.
+# laid out for; pkg-config and libxlsxwriter for the results workbook.
+APP_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2 pkg-config
+  libxlsxwriter-dev)
+# The tests besides: GoogleTest, the German, Arabic and Persian locales, a fallback font, the
+# validators, dpkg tools and man the packaging tests run, a real X server with its tools
+# for the command-line test's display and window-icon checks, the PDF tools that read a
+# report back, and unzip to read results workbooks back.
 TEST_PACKAGES=(libgtest-dev locales-all fonts-dejavu-core desktop-file-utils appstream dpkg-dev
-  xvfb xauth x11-utils poppler-utils)
+  man-db xvfb xauth x11-utils poppler-utils unzip)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -66,7 +66,7 @@ TEST(AccessibleDescriptions, a_marked_field_says_why_until_the_next_check) {
 TEST(AccessibleDescriptions, the_diagrams_tell_what_is_drawn) {
     auto form = testing_support::shown_form();
     QAccessibleInterface *plot =
-        QAccessible::queryAccessibleInterface(const_cast<QWidget *>(form->plot_area()));
+        QAccessible::queryAccessibleInterface(const_cast<QWidget *>(plot_area(*form)));
     ASSERT_NE(plot, nullptr);
     EXPECT_EQ(plot->role(), QAccessible::Graphic);
     EXPECT_TRUE(plot->text(QAccessible::Description).startsWith(QLatin1String("Nothing")));
@@ -85,7 +85,7 @@ TEST(AccessibleDescriptions, the_diagrams_tell_what_is_drawn) {
         << picture.toStdString();
     const QString unbalance = QStringLiteral("|V2|/|V1| 15.9 %, |V0|/|V1| 7.8 %");
     EXPECT_TRUE(picture.contains(unbalance)) << picture.toStdString();
-    EXPECT_TRUE(form->plot_area()->toolTip().contains(unbalance));
+    EXPECT_TRUE(plot_area(*form)->toolTip().contains(unbalance));
     EXPECT_TRUE(form->Polar_012.widget()->toolTip().contains(unbalance));
     EXPECT_TRUE(form->Rectangular_012.widget()->toolTip().contains(unbalance));
     EXPECT_FALSE(picture.contains(QLatin1String("A-C-B")));
@@ -140,7 +140,7 @@ TEST(AccessibleDescriptions, memory_slots_name_their_cases) {
 } // namespace
 
 // State: fresh window, "xyz" in mag_b, the focus there. Action: Return, then Return with a
-// number. Expected: an alert, shown to screen readers only, says why and then that the group
+// number. Expected: a notification for screen readers only says why and then that the group
 // was converted; the focus stays in mag_b.
 TEST(AccessibleDescriptions, return_in_a_field_is_answered_by_an_alert) {
     auto form = testing_support::shown_form();
@@ -151,7 +151,7 @@ TEST(AccessibleDescriptions, return_in_a_field_is_answered_by_an_alert) {
         QAccessibleInterface *iface =
             QAccessible::queryAccessibleInterface(const_cast<QWidget *>(alert));
         EXPECT_TRUE(alert != nullptr && alert->isVisible() && iface != nullptr &&
-                    iface->role() == QAccessible::AlertMessage);
+                    iface->role() == QAccessible::Notification);
         EXPECT_EQ(QApplication::focusWidget(), testing_support::field(*form, "mag_b"));
         return iface == nullptr ? QString() : iface->text(QAccessible::Name);
     };

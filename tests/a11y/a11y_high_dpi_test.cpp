@@ -61,7 +61,7 @@ TEST(HighDpi, text_and_diagrams_are_drawn_at_device_resolution) {
 
     // Inside the outer circle of the phase diagram, centred at (1507.5, 5005) twips.
     const QPointF centre = toolkit::twips_point(1507.5, 5005);
-    const double r = toolkit::twips_to_pxf(form->state().radius) - 3;
+    const double r = toolkit::twips_to_pxf(form->model().state().radius) - 3;
     const QRect diagram = QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)).toRect();
     EXPECT_GT(fine_blocks(image, diagram), 500) << "phase diagram";
 }

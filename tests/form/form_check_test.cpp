@@ -70,7 +70,7 @@ TEST_P(EntryCheck, typed_into_real_a) {
     type_into(*form, "real_a", QString::fromUtf8(e.text));
     const auto before = texts(*form);
     click(form->Convert[1]);
-    EXPECT_EQ(form->state().errors_found, !e.passes);
+    EXPECT_EQ(form->model().state().errors_found, !e.passes);
     EXPECT_EQ(marked(*form), e.passes ? Names{} : Names{"real_a"});
     EXPECT_EQ(texts(*form).at("real_a"), e.text); // the entry is never rewritten
     if (e.passes) {
@@ -93,7 +93,7 @@ TEST(Marking, each_group_marks_only_its_first_bad_field) {
         type_into(*form, names[1].c_str(), QStringLiteral("x"));
         type_into(*form, names[4].c_str(), QString());
         click(form->Convert[static_cast<std::size_t>(g)]);
-        EXPECT_TRUE(form->state().errors_found) << g;
+        EXPECT_TRUE(form->model().state().errors_found) << g;
         EXPECT_EQ(marked(*form), Names{names[1]}) << g;
     }
 }
@@ -116,7 +116,7 @@ TEST(Marking, other_groups_are_not_read) {
     const auto form = shown_form();
     type_into(*form, "real_a", QStringLiteral("letters"));
     click(form->Convert[0]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_EQ(marked(*form), Names{});
     EXPECT_EQ(texts(*form).at("real_a"), "1.00E+00");
 }
@@ -132,7 +132,7 @@ TEST(Marking, mark_stays_until_the_next_check_of_any_group) {
     type_into(*form, "mag_b", QStringLiteral("1"));
     EXPECT_EQ(marked(*form), Names{"mag_b"});
     click(form->Convert[1]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_EQ(marked(*form), Names{});
 }
 
@@ -143,13 +143,13 @@ TEST(Marking, failed_check_draws_no_phasors_and_saves_nothing) {
     const auto form = shown_form();
     type_into(*form, "mag_a", QStringLiteral("?"));
     click(form->Convert[0]);
-    EXPECT_EQ(form->phasors().va_mag, 0.0);
-    EXPECT_EQ(form->phasors().vb_mag, 0.0);
-    EXPECT_EQ(form->phasors().vc_mag, 0.0);
+    EXPECT_EQ(form->model().phasors().va_mag, 0.0);
+    EXPECT_EQ(form->model().phasors().vb_mag, 0.0);
+    EXPECT_EQ(form->model().phasors().vc_mag, 0.0);
     ASSERT_EQ(form->canvas().last_call().size(), 1u);
     EXPECT_EQ(form->canvas().last_call()[0].kind, toolkit::DrawOp::Kind::Box);
     EXPECT_TRUE(form->Letter_A.Visible());
-    EXPECT_EQ(form->state().jslot, 0);
+    EXPECT_EQ(form->model().state().jslot, 0);
     EXPECT_FALSE(form->Option1[1].Enabled());
 }
 
@@ -192,14 +192,14 @@ TEST_P(BeyondSingleRange, whole_group_is_refused) {
         type_into(*form, name, QString::fromUtf8(text));
     const auto before = texts(*form);
     click(form->Convert[static_cast<std::size_t>(o.group)]);
-    EXPECT_TRUE(form->state().errors_found);
+    EXPECT_TRUE(form->model().state().errors_found);
     const auto names = form_test::group_names(o.group);
     EXPECT_EQ(marked(*form), Names(names.begin(), names.end()));
     EXPECT_EQ(texts(*form), before);
-    EXPECT_EQ(form->phasors().va_mag, 0.0);
-    EXPECT_EQ(form->phasors().vb_mag, 0.0);
-    EXPECT_EQ(form->phasors().vc_mag, 0.0);
-    EXPECT_EQ(form->state().jslot, 0);
+    EXPECT_EQ(form->model().phasors().va_mag, 0.0);
+    EXPECT_EQ(form->model().phasors().vb_mag, 0.0);
+    EXPECT_EQ(form->model().phasors().vc_mag, 0.0);
+    EXPECT_EQ(form->model().state().jslot, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, BeyondSingleRange, testing::ValuesIn(overflows),
@@ -214,12 +214,12 @@ TEST(BeyondSingleRangeEdge, results_just_inside_the_range_are_shown) {
         type_into(*form, name, QStringLiteral("0"));
     type_into(*form, "real_a", QStringLiteral("3E+38"));
     click(form->Convert[1]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_EQ(marked(*form), Names{});
     const auto shown = texts(*form);
     EXPECT_EQ(shown.at("mag_a"), "3.00E+38");
     EXPECT_EQ(shown.at("real_0"), "1.00E+38");
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_EQ(form->model().state().jslot, 1);
 }
 
 } // namespace

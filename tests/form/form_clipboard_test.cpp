@@ -16,8 +16,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
-#include <QTemporaryDir>
-#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -29,7 +29,6 @@
 #include <map>
 #include <ostream>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace {
@@ -81,8 +80,8 @@ TEST_P(Paste, fills_the_group_from_the_field) {
     paste_at_end(*form, c.field, QString::fromUtf16(c.text));
     EXPECT_EQ(texts(*form), expected);
     EXPECT_EQ(form->take_notice(), QString::fromUtf8(c.notice));
-    EXPECT_EQ(form->state().jslot, 0);
-    EXPECT_FALSE(form->state().has_results);
+    EXPECT_EQ(form->model().state().jslot, 0);
+    EXPECT_FALSE(form->model().state().has_results);
 }
 
 const PasteCase paste_cases[] = {
@@ -160,9 +159,9 @@ TEST(FormKeys, return_or_enter_in_a_field_converts_like_a_click) {
         EXPECT_NE(texts(*by_key)["mag_a"], "1.0"); // converted
         for (Form1 *form : {by_key.get(), by_click.get()}) {
             EXPECT_FALSE(form->Option1[1].Value());
-            EXPECT_EQ(form->state().jslot, 2);
-            EXPECT_EQ(form->state().saved[2].group, 2);
-            EXPECT_EQ(form->state().saved[2].texts[1], QStringLiteral("2"));
+            EXPECT_EQ(form->model().state().jslot, 2);
+            EXPECT_EQ(form->model().state().saved[2].group, 2);
+            EXPECT_EQ(form->model().state().saved[2].texts[1], QStringLiteral("2"));
         }
     }
 }
@@ -180,17 +179,20 @@ QString local(const char *text) {
 }
 
 // State: a converted case whose phases turn A-C-B, then the B-C fault typed as ABC
-// rectangular with a zero phase A. Action: Ctrl+Shift+C, and the table saved.
-// Expected: the entered cells as typed, every other cell reading back to the number held
-// (singles as singles), the ratios and phase order, the same table as HTML and CSV; the
-// fault has no phase order, and A's angle reads as in the window and the description.
+// rectangular with a zero phase A. Action: Ctrl+Shift+C, and the table saved as CSV and as
+// a workbook. Expected: the entered cells as typed; every other magnitude, real and
+// imaginary part the number held rounded at the decimal place of the set's resolution, in
+// the desktop's separator, and no longer the shortest text of the number held; the ratios
+// and phase order; the same table as HTML, and as CSV with "." and commas whatever the
+// desktop's separator; the fault's phase A and V0 written 0 at the angle the window shows
+// for the zero phasor, as the description reads A.
 void check_copy_results() {
     const auto form = shown_form();
     const char *typed[] = {"2", "3", "1", "-30", "114.63", "120.5"};
     for (int i = 0; i < 6; ++i)
         type_into(*form, form_test::field_names[static_cast<std::size_t>(i)], local(typed[i]));
     click(form->Convert[0]);
-    const calc::PhasorState &s = form->phasors();
+    const calc::PhasorState &s = form->model().phasors();
     const auto unbalance = calc::unbalance(s);
     ASSERT_TRUE(unbalance && unbalance->turns_acb);
 
@@ -206,43 +208,23 @@ void check_copy_results() {
         EXPECT_EQ(rows[r + 1][2], local(typed[r + 3]));
     }
 
-    // The held numbers, from the real part on for the typed phases; a single must come back
-    // as that single, in at most the nine significant digits any float needs.
-    using Held = std::variant<double, float>;
-    const double pi180 = s.pi180;
-    const std::vector<std::vector<Held>> held{
-        {s.va_real, s.va_imag},
-        {s.vb_real, s.vb_imag},
-        {s.vc_real, s.vc_imag},
-        {s.v0_mag, s.v0_ang / pi180, s.v0_real, s.v0_imag},
-        {s.v1_mag, s.v1_ang / pi180, s.v1_real, s.v1_imag},
-        {s.v2_mag, s.v2_ang / s.pi180, s.v2_real, s.v2_imag},
-        {unbalance->negative_percent},
-        {unbalance->zero_percent},
-    };
-    const QStringList labels{"A", "B", "C", "V0", "V1", "V2", "|V2|/|V1| (%)", "|V0|/|V1| (%)"};
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        const QStringList &cells = rows[i + 1];
-        const auto &numbers = held[std::size_t(i)];
-        SCOPED_TRACE(labels[i].toStdString());
-        const qsizetype first = i < 3 ? 3 : 1;
-        ASSERT_EQ(cells.size(), qsizetype(numbers.size()) + first);
-        EXPECT_EQ(cells[0], labels[i]);
-        for (std::size_t j = 0; j < numbers.size(); ++j) {
-            const QString &cell = cells[qsizetype(j) + first];
-            const auto number = toolkit::parse_number(cell);
-            ASSERT_TRUE(number) << cell.toStdString();
-            if (const float *single = std::get_if<float>(&numbers[j])) {
-                EXPECT_EQ(number->single, *single) << cell.toStdString();
-                QString digits =
-                    cell.section(u'E', 0, 0).remove(u'-').remove(toolkit::decimal_separator());
-                while (digits.startsWith(u'0'))
-                    digits.remove(0, 1);
-                EXPECT_LE(digits.size(), 9) << cell.toStdString();
-            } else {
-                EXPECT_EQ(number->value, std::get<double>(numbers[j]));
-            }
-        }
+    // 2, 3 and 1 resolve to 1E-06: the numbers held rounded at six decimals, where the
+    // shortest texts of the numbers held had sixteen digits.
+    ASSERT_EQ(toolkit::decimal_place(calc::sequence_resolution(s)), -6);
+    const QString separator = toolkit::decimal_separator();
+    EXPECT_EQ(rows[1][3], toolkit::format_at_place(s.va_real, -6, separator));
+    EXPECT_EQ(rows[3][4], toolkit::format_at_place(s.vc_imag, -6, separator));
+    for (int r = 4; r < 7; ++r) {
+        const double held[][3] = {{s.v0_mag, s.v0_real, s.v0_imag},
+                                  {s.v1_mag, s.v1_real, s.v1_imag},
+                                  {s.v2_mag, s.v2_real, s.v2_imag}};
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(rows[r][c == 0 ? 1 : c + 2],
+                      toolkit::format_at_place(held[r - 4][c], -6, separator));
+    }
+    for (const int r : {7, 8}) {
+        ASSERT_EQ(rows[r].size(), 2);
+        EXPECT_TRUE(toolkit::parse_number(rows[r][1])) << rows[r][1].toStdString();
     }
     EXPECT_EQ(rows[9], (QStringList{"Phase order", "A-C-B"}));
 
@@ -255,9 +237,16 @@ void check_copy_results() {
     form->save_results(folder.filePath("r.csv"));
     QFile saved(folder.filePath("r.csv"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QString separator = toolkit::decimal_separator() == "," ? ";" : ",";
-    EXPECT_EQ(QString::fromUtf8(saved.readAll()),
-              clipboard().text().replace('\t', separator).replace("\n", "\r\n"));
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), clipboard()
+                                                      .text()
+                                                      .replace(toolkit::decimal_separator(), ".")
+                                                      .replace('\t', ',')
+                                                      .replace("\n", "\r\n"));
+    form->save_results(folder.filePath("r.xlsx"));
+    QFile workbook(folder.filePath("r.xlsx"));
+    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(workbook.read(4) == "PK\x03\x04");
+    EXPECT_EQ(form->take_notice(), QString());
 
     const char *fault[] = {"0", "-0.5", "0.5", "0", "-4.33", "4.33"};
     for (std::size_t i = 0; i < 6; ++i)
@@ -267,12 +256,15 @@ void check_copy_results() {
     const QList<QStringList> again = copied_table();
     ASSERT_EQ(again.size(), 9);
     EXPECT_EQ(again[2][3], local("-0.5"));
+    EXPECT_EQ(again[1][1], local("0.000000"));
     EXPECT_EQ(again[1][2], field(*form, "ang_a")->text());
-    EXPECT_TRUE(form->plot_area()->accessibleDescription().contains(QStringLiteral("A 0 at ") +
-                                                                    local("90.0") + QChar(0x00B0)));
+    EXPECT_EQ(again[4][1], local("0.000000"));
+    EXPECT_EQ(again[4][2], field(*form, "ang_a")->text());
+    EXPECT_TRUE(plot_area(*form)->accessibleDescription().contains(QStringLiteral("A 0 at ") +
+                                                                   local("90.0") + QChar(0x00B0)));
 }
 
-TEST(CopyResults, table_of_the_typed_and_held_numbers) {
+TEST(CopyResults, table_of_the_typed_and_written_numbers) {
     check_copy_results();
 }
 
@@ -349,16 +341,16 @@ TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) 
     const auto form = shown_form();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d"));
-    form->save_diagrams(path + ".png");
+    form->diagrams().save(path + ".png");
     EXPECT_FALSE(QFile::exists(path + ".png")) << "nothing drawn yet";
     click(form->Convert[0]);
     form->take_notice();
 
-    form->save_diagrams(path + ".PNG");
+    form->diagrams().save(path + ".PNG");
     EXPECT_EQ(QImage(path + ".PNG", "PNG").size(), QSize(715, 241) * 2 * form->devicePixelRatioF());
-    form->save_diagrams(path + ".svg");
+    form->diagrams().save(path + ".svg");
     EXPECT_EQ(QSvgRenderer(path + ".svg").viewBox(), QRect(0, 0, 715, 241));
-    form->save_diagrams(path + ".pdf");
+    form->diagrams().save(path + ".pdf");
     QFile pdf(path + ".pdf");
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
@@ -366,13 +358,13 @@ TEST(SaveDiagrams, png_svg_and_pdf_by_extension_and_a_notice_when_it_cannot_be) 
     QPrinter printer; // printed to a PDF file, as a print dialog offers
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path + "-printed.pdf");
-    form->print_diagrams(printer);
+    form->diagrams().print(printer);
     EXPECT_GT(QFileInfo(path + "-printed.pdf").size(), 1000);
 
     // A "folder" that is a file cannot be written into, not even by root.
-    form->save_diagrams(path + ".pdf/inside.png");
+    form->diagrams().save(path + ".pdf/inside.png");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("inside.png")));
-    form->save_diagrams(path + ".gif");
+    form->diagrams().save(path + ".gif");
     EXPECT_TRUE(form->take_notice().contains(QLatin1String("PNG, SVG or PDF")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
@@ -430,6 +422,37 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
     menu->actions().at(3)->trigger();
     menu->close();
     EXPECT_TRUE(clipboard().text().startsWith(QLatin1String("Phasor\t")));
+}
+
+// State: a converted case. Action: Save Results As… from the context menu; the dialog's
+// file name completed in a temporary folder and accepted. Expected: the workbook is offered
+// first, as results.xlsx, and the file written is one.
+TEST(SaveResults, offers_a_workbook_first) {
+    const auto form = shown_form();
+    click(form->Convert[0]);
+    const QTemporaryDir folder;
+    QStringList filters;
+    QTimer::singleShot(0, form.get(), [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("/results.xlsx"));
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(QStringLiteral("chosen"));
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 300),
+                            form->mapToGlobal(QPoint(300, 300)));
+    QApplication::sendEvent(form.get(), &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().at(4)->text(), QStringLiteral("Save Results As\u2026"));
+    menu->actions().at(4)->trigger();
+    menu->close();
+    EXPECT_EQ(filters, (QStringList{"Excel workbooks (*.xlsx)", "CSV files (*.csv)"}));
+    QFile saved(folder.filePath("chosen.xlsx"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(4) == "PK\x03\x04");
 }
 
 } // namespace

@@ -81,7 +81,7 @@ TEST_P(GoldenConversion, window_shows_the_table_texts) {
     for (const std::string &name : form_test::group_names(c.group))
         type_into(*form, name.c_str(), QString::fromStdString(c.shown.at(name)));
     click(form->Convert[static_cast<std::size_t>(c.group)]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     const auto shown = texts(*form);
     for (const auto &[name, text] : c.shown)
@@ -115,9 +115,9 @@ TEST(ClearCommand, clear_after_a_failed_check_shows_the_zero_case) {
     const auto form = shown_form();
     type_into(*form, "mag_b", QStringLiteral("oops"));
     click(form->Convert[0]);
-    ASSERT_TRUE(form->state().errors_found);
+    ASSERT_TRUE(form->model().state().errors_found);
     click(form->CLEAR);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     EXPECT_EQ(texts(*form), golden_case("all_zero").shown);
     EXPECT_EQ(form->canvas().last_call().size(), 1u); // the erase only

@@ -84,7 +84,7 @@ void expect_control(Form1 &form, const Control &c) {
     EXPECT_STREQ(w->metaObject()->className(), c.kind);
     const QWidget *frame = w->parentWidget();
     // The plot captions stand on the sheet, in the form's twips.
-    if (frame == form.plot_area())
+    if (frame == plot_area(form))
         frame = &form;
     EXPECT_EQ(frame == &form ? std::string() : frame->objectName().toStdString(), c.parent);
     EXPECT_EQ(w->size(), QSize(px(c.width), px(c.height)));
@@ -101,7 +101,7 @@ TEST(WindowDefinition, every_control_matches_its_definition_row) {
     const auto form = shown_form();
     int named = 0;
     for (const QWidget *w : form->findChildren<QWidget *>()) // unnamed: a style's own parts
-        named += w->objectName().isEmpty() || w == form->plot_area() ? 0 : 1;
+        named += w->objectName().isEmpty() || w == plot_area(*form) ? 0 : 1;
     EXPECT_EQ(named, static_cast<int>(form::control_definitions().size()));
     for (const form::ControlDef &d : form::control_definitions())
         expect_control(*form, from_definition(d));

@@ -1,10 +1,14 @@
-// The window under German number settings: entries and results use a decimal comma.
-// Runs for real in the de_DE.UTF-8 registration of this binary; skipped elsewhere.
+// The window under German number settings, where entries and results use a decimal comma,
+// and under Arabic and Persian settings, whose decimal separator U+066B entries may hold
+// beside a point, while results are written with a point. Runs for real in the de_DE, ar_EG
+// and fa_IR registrations of this binary.
 
 #include "form_fields.h"
 #include "tests/support/shown_form.h"
 
+#include <QLineEdit>
 #include <QLocale>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +33,7 @@ TEST(FormGermanNumbers, decimal_comma_passes_and_results_use_it) {
     for (const auto &[name, text] : entries)
         type_into(*form, name, QString::fromUtf8(text));
     click(form->Convert[0]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_TRUE(marked(*form).empty());
     const auto shown = texts(*form);
     EXPECT_EQ(shown.at("real_a"), "1,50E+00");
@@ -49,7 +53,7 @@ TEST(FormGermanNumbers, decimal_point_is_marked_bad) {
     type_into(*form, "mag_a", QStringLiteral("1.5"));
     const auto before = texts(*form);
     click(form->Convert[0]);
-    EXPECT_TRUE(form->state().errors_found);
+    EXPECT_TRUE(form->model().state().errors_found);
     EXPECT_EQ(marked(*form), std::vector<std::string>{"mag_a"});
     EXPECT_EQ(texts(*form), before);
 }
@@ -63,10 +67,73 @@ TEST(FormGermanNumbers, default_texts_use_the_comma_and_pass) {
     const auto form = shown_form();
     EXPECT_EQ(texts(*form).at("ang_b"), "-120,0");
     click(form->Convert[0]);
-    EXPECT_FALSE(form->state().errors_found);
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_FALSE(form->model().state().errors_found);
+    EXPECT_EQ(form->model().state().jslot, 1);
     click(form->Convert[1]);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_FALSE(form->model().state().errors_found);
+}
+
+// Types any text, beyond the ASCII that QTest::keyClicks knows, as key events carrying it.
+void type_text(Form1 &form, const char *name, const QString &text) {
+    QLineEdit *edit = testing_support::field(form, name);
+    edit->selectAll();
+    edit->setFocus();
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// State: a fresh window under the settings of the registration; ABC Polar holds one text of
+// its row for mag_a and 1 / 1 at 0 / -120 / 120.
+// Action: press CONVERT under ABC Polar.
+// Expected: each accepted text converts and the results use the separator the settings write;
+// each refused one marks mag_a, and Arabic-Indic digits are refused everywhere.
+TEST(FormLocalNumbers, entries_convert_and_results_use_the_written_separator) {
+    struct Row {
+        const char *language;
+        const char *separator;
+        std::vector<QString> accepted, refused;
+    };
+    const QString arabic_digits = QStringLiteral("\u0661\u066B\u0665");
+    const Row rows[] = {
+        {"de", ",", {"1,5"}, {"1.5", QStringLiteral("1\u066B5"), arabic_digits}},
+        {"ar", ".", {"1.5", QStringLiteral("1\u066B5")}, {"1,5", arabic_digits}},
+        {"fa", ".", {"1.5", QStringLiteral("1\u066B5")}, {"1,5", QStringLiteral("\u06F1.\u06F5")}},
+    };
+    const QString language = QLocale::system().name().section(u'_', 0, 0);
+    const Row *row = nullptr;
+    for (const Row &candidate : rows)
+        if (language == QLatin1String(candidate.language))
+            row = &candidate;
+    ASSERT_NE(row, nullptr) << "no row for " << QLocale::system().name().toStdString();
+    const std::string sep = row->separator;
+    const std::pair<const char *, const char *> others[] = {
+        {"mag_b", "1"}, {"mag_c", "1"}, {"ang_a", "0"}, {"ang_b", "-120"}, {"ang_c", "120"}};
+    const auto convert = [&](const QString &mag_a) {
+        auto form = shown_form();
+        EXPECT_EQ(texts(*form).at("ang_b"), "-120" + sep + "0");
+        type_text(*form, "mag_a", mag_a);
+        for (const auto &[name, text] : others)
+            type_into(*form, name, QString::fromUtf8(text));
+        click(form->Convert[0]);
+        return form;
+    };
+    for (const QString &text : row->accepted) {
+        SCOPED_TRACE(text.toStdString());
+        const auto form = convert(text);
+        EXPECT_FALSE(form->model().state().errors_found);
+        const auto shown = texts(*form);
+        EXPECT_EQ(shown.at("real_a"), "1" + sep + "50E+00");
+        EXPECT_EQ(shown.at("real_b"), "-5" + sep + "00E-01");
+        EXPECT_EQ(shown.at("mag_1"), "1" + sep + "17E+00");
+        EXPECT_EQ(shown.at("ang_1"), "0" + sep + "00");
+        EXPECT_EQ(shown.at("mag_a"), text.toStdString());
+    }
+    for (const QString &text : row->refused) {
+        SCOPED_TRACE(text.toStdString());
+        const auto form = convert(text);
+        EXPECT_TRUE(form->model().state().errors_found);
+        EXPECT_EQ(marked(*form), std::vector<std::string>{"mag_a"});
+    }
 }
 
 } // namespace

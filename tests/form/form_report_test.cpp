@@ -64,7 +64,7 @@ TEST(FormReport, holds_the_case_as_text_on_one_page) {
     for (const char *caption : {"ABC Polar", "ABC Rectangular", "012 Polar", "012 Rectangular"})
         EXPECT_TRUE(pdf.text.contains(QLatin1String(caption))) << caption;
     for (int group = 0; group < 4; ++group) {
-        for (toolkit::TextBox *field : form->group_fields(group))
+        for (toolkit::TextBox *field : group_fields(*form, group))
             EXPECT_TRUE(pdf.text.contains(field->Text())) << field->Text().toStdString();
     }
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("Unbalance |V2|/|V1|")));

@@ -92,7 +92,7 @@ TEST(ConvertRoundTrip, written_groups_convert_back_to_the_same_case) {
         const int g = group(rng);
         type_random_case(form, g, rng);
         form.Convert_Click(g);
-        ASSERT_FALSE(form.state().errors_found) << "round " << round;
+        ASSERT_FALSE(form.model().state().errors_found) << "round " << round;
         for (int w = 0; w < 4; ++w) {
             if (w == g)
                 continue;
@@ -114,7 +114,7 @@ TEST(ConvertRoundTrip, written_groups_convert_back_to_the_same_case) {
 
         const int h = (g + other(rng)) % 4;
         form.Convert_Click(h);
-        ASSERT_FALSE(form.state().errors_found) << "round " << round;
+        ASSERT_FALSE(form.model().state().errors_found) << "round " << round;
         for (const std::string &name : form_test::group_names(h))
             ASSERT_EQ(form_test::texts(form).at(name), first.at(name)) << "own group rewritten";
         const Phasors after_polar = shown_phasors(form, 0, 2);

@@ -23,13 +23,13 @@ using testing_support::shown_form;
 // cursor and the flags are reset.
 TEST(StartUp, fixes_constants_geometry_and_flags) {
     const auto form = shown_form();
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(form->phasors().pi180), 0x3C8EFA35u);
-    EXPECT_EQ(form->state().xspacing, 2670.0F);
-    EXPECT_EQ(form->state().radius, 1035.0F);
-    EXPECT_EQ(form->state().littlespace, 100.0F);
-    EXPECT_EQ(form->state().jslot, 0);
-    EXPECT_FALSE(form->state().recall_in_progress);
-    EXPECT_FALSE(form->state().errors_found);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(form->model().phasors().pi180), 0x3C8EFA35u);
+    EXPECT_EQ(form->model().state().xspacing, 2670.0F);
+    EXPECT_EQ(form->model().state().radius, 1035.0F);
+    EXPECT_EQ(form->model().state().littlespace, 100.0F);
+    EXPECT_EQ(form->model().state().jslot, 0);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
+    EXPECT_FALSE(form->model().state().errors_found);
     EXPECT_TRUE(form_test::marked(*form).empty());
 }
 
@@ -117,9 +117,9 @@ TEST(MemoryButtons, disabled_buttons_ignore_clicks_at_start_up) {
         EXPECT_FALSE(form->Option1[static_cast<std::size_t>(i)].Value()) << i;
     }
     EXPECT_EQ(form_test::texts(*form), before);
-    EXPECT_EQ(form->state().jslot, 0);
-    EXPECT_EQ(form->state().jpunched, 0);
-    EXPECT_FALSE(form->state().recall_in_progress);
+    EXPECT_EQ(form->model().state().jslot, 0);
+    EXPECT_EQ(form->model().state().jpunched, 0);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
     EXPECT_FALSE(form->Letter_A.Visible()); // no conversion ran
 }
 

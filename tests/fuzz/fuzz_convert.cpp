@@ -7,6 +7,7 @@
 // coordinates on the canvas.
 #include "fuzz_check.h"
 #include "form/form1.h"
+#include "form/form_actions.h"
 #include "toolkit/application.h"
 #include "toolkit/number_text.h"
 
@@ -82,7 +83,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     window = new Form1;
     // The file of kept cases has a target of its own: here a conversion writes nothing.
     {
-        const std::unique_ptr<QMenu> menu(window->context_menu());
+        const std::unique_ptr<QMenu> menu(window->actions().context_menu());
         for (QAction *action : menu->actions()) {
             if (action->isCheckable())
                 action->setChecked(false);
@@ -108,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto fields = window->all_fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(start_up_texts[i]);
-    const auto pressed = window->group_fields(group);
+    const auto pressed = group_fields(*window, group);
     for (std::size_t i = 0; i < pressed.size(); ++i)
         pressed[i]->setText(texts[static_cast<qsizetype>(i)]);
     std::array<QString, 24> before;
@@ -122,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const bool in_pressed = static_cast<int>(i / 6) == group;
         const QString text = fields[i]->Text();
-        if (in_pressed || window->state().errors_found) {
+        if (in_pressed || window->model().state().errors_found) {
             FUZZ_REQUIRE(text == before[i]);
         }
         if (!in_pressed) {

@@ -51,7 +51,7 @@ protected:
     std::vector<QString> other_groups() {
         std::vector<QString> out;
         for (int group = 1; group < 4; ++group) {
-            for (toolkit::TextBox *field : form->group_fields(group))
+            for (toolkit::TextBox *field : group_fields(*form, group))
                 out.push_back(field->Text());
         }
         return out;
@@ -60,14 +60,14 @@ protected:
 
 TEST_F(MemoryCases, start_up_has_no_button_enabled_bold_or_selected) {
     EXPECT_EQ(buttons(*form), expected_buttons(0, 0, 0));
-    EXPECT_EQ(form->state().jslot, 0);
+    EXPECT_EQ(form->model().state().jslot, 0);
     for (const CaseTexts &texts : all_slots())
         EXPECT_EQ(texts, CaseTexts{});
 }
 
 TEST_F(MemoryCases, first_conversion_fills_slot_1) {
     convert(0);
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_EQ(form->model().state().jslot, 1);
     EXPECT_EQ(buttons(*form), expected_buttons(1, 1, 0));
     const CaseTexts start_up{QStringLiteral("1.0"),    QStringLiteral("1.0"),
                              QStringLiteral("1.0"),    QStringLiteral("0.0"),
@@ -80,7 +80,7 @@ TEST_F(MemoryCases, eleventh_conversion_overwrites_slot_1_and_moves_the_bold_mar
     save_numbered(1, 10);
     EXPECT_EQ(buttons(*form), expected_buttons(10, 10, 0));
     save_numbered(11, 11);
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_EQ(form->model().state().jslot, 1);
     EXPECT_EQ(buttons(*form), expected_buttons(10, 1, 0));
     EXPECT_EQ(slot_texts(*form, 1), numbered(11));
     for (int slot = 2; slot <= 10; ++slot)
@@ -101,9 +101,9 @@ TEST_F(MemoryCases, recalling_slot_4_while_7_is_newest_restores_it_without_savin
     EXPECT_EQ(abc_polar_texts(*form), numbered(4));
     EXPECT_EQ(other_groups(), results_of_4);
     EXPECT_EQ(buttons(*form), expected_buttons(7, 7, 4));
-    EXPECT_EQ(form->state().jslot, 7);
+    EXPECT_EQ(form->model().state().jslot, 7);
     EXPECT_EQ(all_slots(), before);
-    EXPECT_FALSE(form->state().recall_in_progress);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
 
     convert(0);
     EXPECT_EQ(buttons(*form), expected_buttons(8, 8, 0));
@@ -130,7 +130,7 @@ TEST_F(MemoryCases, a_case_comes_back_into_the_group_it_was_entered_in) {
                             QStringLiteral("-3.3"),    QStringLiteral("151.1")};
     type_group(2, entered);
     convert(2);
-    ASSERT_EQ(form->state().jslot, 1);
+    ASSERT_EQ(form->model().state().jslot, 1);
     const CaseTexts results = abc_polar_texts(*form);
     save_numbered(5, 5);
     type_group(2, numbered(7));
@@ -138,9 +138,9 @@ TEST_F(MemoryCases, a_case_comes_back_into_the_group_it_was_entered_in) {
     option(1);
     EXPECT_EQ(memory_test::group_texts(*form, 2), entered);
     EXPECT_EQ(abc_polar_texts(*form), results);
-    EXPECT_EQ(form->state().saved[1].group, 2);
+    EXPECT_EQ(form->model().state().saved[1].group, 2);
     EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 1));
-    EXPECT_FALSE(form->state().recall_in_progress);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
 }
 
 struct Outcome {
@@ -190,7 +190,7 @@ TEST_F(MemoryCases, clear_saves_nothing_and_keeps_the_memory) {
     save_numbered(1, 3);
     option(2);
     click(form->CLEAR);
-    EXPECT_EQ(form->state().jslot, 3);
+    EXPECT_EQ(form->model().state().jslot, 3);
     EXPECT_EQ(buttons(*form), expected_buttons(3, 3, 0));
     option(1);
     EXPECT_EQ(abc_polar_texts(*form), numbered(1));
@@ -206,7 +206,7 @@ TEST_F(MemoryCases, clicking_a_disabled_button_changes_nothing) {
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(buttons(*form), expected_buttons(2, 2, 0));
     EXPECT_EQ(abc_polar_texts(*form), numbered(42));
-    EXPECT_EQ(form->state().jslot, 2);
+    EXPECT_EQ(form->model().state().jslot, 2);
 }
 
 TEST_F(MemoryCases, clearing_the_selection_raises_no_click) {

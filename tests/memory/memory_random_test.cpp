@@ -88,16 +88,17 @@ public:
     void compare() const {
         for (int slot = 0; slot <= 10; ++slot) {
             const form::SavedCase &model = ring_.cases[static_cast<std::size_t>(slot)];
-            const form::SavedCase &saved = form_.state().saved[static_cast<std::size_t>(slot)];
+            const form::SavedCase &saved =
+                form_.model().state().saved[static_cast<std::size_t>(slot)];
             EXPECT_EQ(saved.texts, model.texts) << "slot " << slot;
             EXPECT_EQ(saved.group, model.group) << "slot " << slot;
         }
-        EXPECT_EQ(form_.state().jslot, ring_.newest);
+        EXPECT_EQ(form_.model().state().jslot, ring_.newest);
         EXPECT_EQ(memory_test::buttons(form_),
                   memory_test::expected_buttons(ring_.filled, ring_.newest, ring_.selected));
         for (std::size_t i = 0; i < texts_.size(); ++i)
             EXPECT_EQ(form_.all_fields()[i]->Text(), texts_[i]) << field_names[i];
-        EXPECT_FALSE(form_.state().recall_in_progress);
+        EXPECT_FALSE(form_.model().state().recall_in_progress);
     }
 
 private:
@@ -190,7 +191,7 @@ private:
             for (std::size_t i = 0; i < 3; ++i)
                 scale = std::max(scale, std::abs(toolkit::parse_number(texts_[i])->single));
         } else {
-            const calc::PhasorState &s = form_.phasors();
+            const calc::PhasorState &s = form_.model().phasors();
             for (double mag : {s.va_mag, s.vb_mag, s.vc_mag})
                 scale = std::max(scale, static_cast<float>(std::abs(mag)));
         }

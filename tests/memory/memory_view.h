@@ -25,12 +25,12 @@ using CaseTexts = std::array<QString, 6>;
 using form_test::field_names;
 
 inline CaseTexts slot_texts(const Form1 &form, int slot) {
-    return form.state().saved.at(static_cast<std::size_t>(slot)).texts;
+    return form.model().state().saved.at(static_cast<std::size_t>(slot)).texts;
 }
 
 inline CaseTexts group_texts(const Form1 &form, int group) {
     CaseTexts texts;
-    const auto fields = form.group_fields(group);
+    const auto fields = group_fields(form, group);
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = fields[i]->Text();
     return texts;

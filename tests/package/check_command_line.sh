@@ -24,18 +24,28 @@ expect_one_line() {
     fail "$1: Qt's own failure leaked out: $(cat "$err")"
 }
 
-run "${headless[@]}" "$trivane" --version
-[ "$rc" -eq 0 ] || fail "--version exited with $rc"
-[ "$(cat "$out")" = "trivane $version" ] || fail "--version printed '$(cat "$out")', not 'trivane $version'"
-[ "$(wc -l <"$out")" -eq 1 ] || fail "--version printed more than one line"
-[ ! -s "$err" ] || fail "--version wrote to stderr: $(cat "$err")"
-
-for flag in --help -h; do
+for flag in --version -v; do
   run "${headless[@]}" "$trivane" "$flag"
   [ "$rc" -eq 0 ] || fail "$flag exited with $rc"
-  grep -q -- '--version' "$out" && grep -q -- '-platform' "$out" ||
-    fail "$flag: the usage names neither --version nor -platform: $(cat "$out")"
+  [ "$(cat "$out")" = "trivane $version" ] || fail "$flag printed '$(cat "$out")', not 'trivane $version'"
   [ ! -s "$err" ] || fail "$flag wrote to stderr: $(cat "$err")"
+done
+
+# --help lists Trivane's options and the common ones of Qt's, --help-all every one of Qt's.
+for flag in --help -h --help-all; do
+  run "${headless[@]}" "$trivane" "$flag"
+  [ "$rc" -eq 0 ] || fail "$flag exited with $rc"
+  [ ! -s "$err" ] || fail "$flag wrote to stderr: $(cat "$err")"
+  head -n1 "$out" | grep -q '^Usage: trivane ' || fail "$flag: no usage line: $(head -n1 "$out")"
+  for option in --version --help-all --platform --qwindowgeometry xvfb-run; do
+    grep -q -- "$option" "$out" || fail "$flag: the usage does not name $option: $(cat "$out")"
+  done
+  if [ "$flag" = --help-all ]; then
+    grep -q -- '--sync' "$out" && grep -q -- '--reverse' "$out" ||
+      fail "--help-all leaves out Qt's -sync or -reverse: $(cat "$out")"
+  else
+    ! grep -q -- '--sync' "$out" || fail "$flag lists Qt's rarer options: $(cat "$out")"
+  fi
 done
 
 # An unknown option or an argument: one line naming it, status 2, before any display.

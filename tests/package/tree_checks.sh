@@ -14,7 +14,9 @@ check_tree() {
              "usr/share/applications/$id.desktop"
              "usr/share/metainfo/$id.metainfo.xml"
              "usr/share/icons/hicolor/scalable/apps/$id.svg"
-             "usr/share/doc/trivane/copyright")
+             "usr/share/doc/trivane/copyright"
+             "usr/share/doc/trivane/changelog.gz"
+             "usr/share/man/man1/trivane.1.gz")
   for size in "$@"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
   done

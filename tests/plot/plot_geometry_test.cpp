@@ -138,7 +138,7 @@ TEST(PlotGeometryThreshold, just_above_the_threshold_draws_everything) {
         }
     }
     EXPECT_NEAR(drawn[0].phasors[0].length, 1.0, 1e-6);
-    EXPECT_EQ(form->state().jslot, 1);
+    EXPECT_EQ(form->model().state().jslot, 1);
 }
 
 // Expected: with no negative magnitudes no phasor of any diagram leaves the outer circle,

@@ -101,18 +101,18 @@ TEST_P(PlotBlank, stops_after_the_erase_box) {
     convert(*form, 0, GetParam().texts);
     ASSERT_EQ(canvas.last_call().size(), 1U);
     expect_erase_box(canvas.last_call().front(), false);
-    EXPECT_EQ(form->state().jslot, 0);
+    EXPECT_EQ(form->model().state().jslot, 0);
     EXPECT_EQ(form->Label22.Top(), 6550);
     EXPECT_TRUE(form->Label22.Visible());
     EXPECT_EQ(canvas.FillStyle, 1) << "nothing drawn: the fill stays transparent";
 
     convert(*form, 0, startup_abc);
-    ASSERT_EQ(form->state().jslot, 1);
+    ASSERT_EQ(form->model().state().jslot, 1);
     convert(*form, 0, GetParam().texts);
     ASSERT_EQ(canvas.last_call().size(), 1U);
     expect_erase_box(canvas.last_call().front(), true);
-    EXPECT_EQ(form->state().jslot, 1);
-    EXPECT_FALSE(form->state().recall_in_progress);
+    EXPECT_EQ(form->model().state().jslot, 1);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
     EXPECT_EQ(canvas.DrawStyle, 0);
     EXPECT_EQ(canvas.DrawWidth, 1);
     EXPECT_EQ(canvas.FillColor, toolkit::system_button_face);
@@ -136,8 +136,8 @@ TEST(PlotOps, all_negative_set_is_drawn_and_saved) {
     auto form = testing_support::shown_form();
     convert(*form, 0, {"-1", "-1", "-1", "0", "-120", "120"});
     EXPECT_EQ(form->canvas().last_call().size(), 31U);
-    EXPECT_EQ(form->state().jslot, 1);
-    EXPECT_EQ(form->state().saved[1].texts[0], QStringLiteral("-1"));
+    EXPECT_EQ(form->model().state().jslot, 1);
+    EXPECT_EQ(form->model().state().saved[1].texts[0], QStringLiteral("-1"));
 }
 
 // State: two cases saved. Action: recall the first. Expected: drawn in full, not saved
@@ -146,11 +146,11 @@ TEST(PlotOps, recalled_case_is_drawn_but_not_saved) {
     auto form = testing_support::shown_form();
     convert(*form, 0, startup_abc);
     convert(*form, 0, {"2", "1", "1", "0", "0", "0"});
-    ASSERT_EQ(form->state().jslot, 2);
+    ASSERT_EQ(form->model().state().jslot, 2);
     testing_support::click(form->Option1[1].widget());
     EXPECT_EQ(form->canvas().last_call().size(), 31U);
-    EXPECT_EQ(form->state().jslot, 2);
-    EXPECT_FALSE(form->state().recall_in_progress);
+    EXPECT_EQ(form->model().state().jslot, 2);
+    EXPECT_FALSE(form->model().state().recall_in_progress);
     EXPECT_NEAR(form->canvas().last_call()[7].y2, centre_y + radius * std::sqrt(0.75F), 0.01)
         << "phase B of the start-up set, at -120 degrees";
 }

@@ -197,7 +197,7 @@ TEST(PlotPixelsRetained, repaint_shows_the_same_picture_without_saving_again) {
     // The plot area only: showing the window again may move the keyboard focus.
     const QRect plot_area(8, 224, 713, 197);
     const QImage before = grab(*form).image.copy(plot_area);
-    const auto jslot = form->state().jslot;
+    const auto jslot = form->model().state().jslot;
     const auto ops = form->canvas().last_call();
 
     form->hide();
@@ -208,7 +208,7 @@ TEST(PlotPixelsRetained, repaint_shows_the_same_picture_without_saving_again) {
     form->update();
     form->repaint();
     EXPECT_TRUE(grab(*form).image.copy(plot_area) == before);
-    EXPECT_EQ(form->state().jslot, jslot);
+    EXPECT_EQ(form->model().state().jslot, jslot);
     EXPECT_EQ(form->canvas().last_call(), ops) << "no plot call ran again";
 }
 

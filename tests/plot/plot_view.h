@@ -32,7 +32,7 @@ using Texts = std::array<const char *, 6>;
 
 // Types six texts into a group's fields as a user would and presses its CONVERT button.
 inline void convert(Form1 &form, int group, const Texts &texts) {
-    const auto fields = form.group_fields(group);
+    const auto fields = group_fields(form, group);
     for (std::size_t i = 0; i < texts.size(); ++i)
         testing_support::type_into(form, fields[i]->widget()->objectName().toLatin1().constData(),
                                    QString::fromLatin1(texts[i]));

@@ -1,5 +1,6 @@
 // Shared main for tests that need a QApplication.
 #include "test_home.h"
+#include "toolkit/application.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -13,6 +14,8 @@ int main(int argc, char **argv) {
     // Discovery runs without the CTest environment, so pick a safe platform here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    // The names the program runs under, so that the default QSettings is its file.
+    toolkit::name_application();
     // QSettings reads XDG_CONFIG_HOME once: each new home is told to it as well.
     testing::UnitTest::GetInstance()->listeners().Append(
         new test_home::FreshHome([](const std::string &home) {

@@ -2,6 +2,7 @@
 
 // A fresh, shown Form1 for one GUI test: it holds all state, so no reset is needed.
 #include "form/form1.h"
+#include "form/form_actions.h"
 #include "toolkit/application.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace testing_support {
 
@@ -38,14 +40,17 @@ inline std::unique_ptr<Form1> shown_form() {
     return form;
 }
 
-// Keep Cases Between Runs turned off, as the menu does: for tests of many thousand
-// conversions, which would otherwise each write the file of kept cases.
+// Keep Cases Between Runs turned off, as the menu does with its question answered Yes: for
+// tests of many thousand conversions, which would otherwise each write the file of kept
+// cases.
 inline void keep_no_cases(Form1 &form) {
-    const std::unique_ptr<QMenu> menu(form.context_menu());
+    const std::unique_ptr<QMenu> menu(form.actions().context_menu());
+    const auto asked = std::exchange(form.ask, [](const QString &) { return true; });
     for (QAction *action : menu->actions()) {
         if (action->text() == QLatin1String("Keep Cases Between Runs"))
             action->setChecked(false);
     }
+    form.ask = asked;
 }
 
 // A real click at the centre of a control, through Qt's event system.

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPicture>
 
 #include <gtest/gtest.h>
 
@@ -126,73 +125,6 @@ TEST(Canvas, repeated_wide_lines_are_kept_because_their_smoothed_edges_add_up) {
 // --- Painting --------------------------------------------------------------------------
 
 namespace painting {
-
-QImage blank(qreal ratio) {
-    QImage image(QSize(600, 450) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::gray);
-    return image;
-}
-
-QImage painted(Canvas &c, const toolkit::Scale &scale, qreal ratio = 1,
-               const QPalette &palette = toolkit::light_palette()) {
-    QImage image = blank(ratio);
-    QPainter painter(&image);
-    // The still image is made at the second paint at a zoom.
-    c.paint(painter, palette, {}, scale);
-    c.paint(painter, palette, {}, scale);
-    return image;
-}
-
-// The same drawn operation by operation: through a recording, where nothing is copied from
-// a still image or a circle drawn before.
-QImage drawn(Canvas &c, const toolkit::Scale &scale, qreal ratio = 1,
-             const QPalette &palette = toolkit::light_palette()) {
-    QPicture picture;
-    QPainter recorder(&picture);
-    c.paint(recorder, palette, {}, scale);
-    recorder.end();
-    QImage image = blank(ratio);
-    QPainter painter(&image);
-    picture.play(&painter);
-    return image;
-}
-
-// A plot in small: a filled frame, two diagrams of solid and dotted discs, wide phasors.
-void draw_plot(Canvas &c, float radius = 600) {
-    c.DrawWidth = 1;
-    c.FillStyle = 0;
-    c.FillColor = toolkit::system_button_face;
-    c.Box(150, 150, 5800, 4000);
-    for (float xc : {1500.0F, 4000.0F}) {
-        c.DrawWidth = 1;
-        c.DrawStyle = 0;
-        c.FillColor = toolkit::QBColor(15);
-        c.Circle(xc, 2000, radius);
-        c.DrawStyle = 2;
-        c.Circle(xc, 2000, radius / 2);
-        c.DrawStyle = 0;
-        c.DrawWidth = 2;
-        c.Line(xc, 2000, xc + 0.7F * radius, 2000 - 0.3F * radius, toolkit::QBColor(12));
-    }
-}
-
-// State: a drawn plot. Action: paint it onto an image, once from scratch and again after a
-// change of zoom, pixel ratio, palette or picture. Expected: the very pixels of drawing
-// every operation anew, though its circles and still backdrop are copied from images.
-TEST(CanvasPaint, the_still_backdrop_gives_the_pixels_of_drawing_anew) {
-    const toolkit::Scale zoomed{1.5, {7, 3}};
-    QPalette dark = toolkit::dark_palette();
-    Canvas c;
-    draw_plot(c);
-    EXPECT_EQ(painted(c, {}), drawn(c, {}));
-    EXPECT_EQ(painted(c, zoomed), drawn(c, zoomed));
-    EXPECT_EQ(painted(c, zoomed, 2), drawn(c, zoomed, 2));
-    EXPECT_EQ(painted(c, zoomed, 2, dark), drawn(c, zoomed, 2, dark));
-    c.begin_call();
-    draw_plot(c, 500);
-    EXPECT_EQ(painted(c, zoomed, 2, dark), drawn(c, zoomed, 2, dark));
-}
 
 // Ink-weighted middle row of one column of a painted image.
 double ink_row(const QImage &image, int column) {

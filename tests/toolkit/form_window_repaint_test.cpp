@@ -1,7 +1,8 @@
-// A drawing repaints only the part of the window it paints, and a repaint of part of the
-// window replays only the operations that reach into it; what the window shows must still
-// equal a fresh rendering of the whole window.
+// A drawing repaints the sheet, and the sheet repaints from its cached picture while nothing
+// it shows has changed; what the window shows must still equal a fresh rendering of the
+// whole window.
 #include "toolkit/form_window.h"
+#include "toolkit/palette.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,6 +11,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -79,5 +84,46 @@ TEST(FormWindowRepaint, partial_repaints_across_the_drawing_match_a_fresh_render
             << "after repainting " << area.x() << "," << area.y();
     }
 }
+
+struct Change {
+    const char *name;
+    std::function<void(toolkit::FormWindow &)> apply;
+};
+
+class SheetPicture : public testing::TestWithParam<Change> {};
+
+// State: a drawn window, rendered once. Action: a change, then a rendering at ratio 1 and
+// at ratio 2. Expected: the pixels of a fresh window in the changed state, painted without
+// a picture kept from before.
+TEST_P(SheetPicture, follows_every_change_of_what_it_shows) {
+    const auto at_ratio = [](QWidget &window, qreal ratio) {
+        QImage image(window.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        window.render(&image);
+        return image;
+    };
+    const auto drawn_window = [] {
+        auto window = std::make_unique<toolkit::FormWindow>(6000, 4500);
+        window->make_sheet(60, 60, 5940, 4440);
+        draw(window->canvas(), 4400, 1000);
+        return window;
+    };
+    const auto changed = drawn_window();
+    (void)at_ratio(*changed, 1);
+    (void)at_ratio(*changed, 2);
+    GetParam().apply(*changed);
+    const auto fresh = drawn_window();
+    GetParam().apply(*fresh);
+    for (const qreal ratio : {1.0, 2.0})
+        EXPECT_EQ(at_ratio(*changed, ratio), at_ratio(*fresh, ratio)) << "at ratio " << ratio;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, SheetPicture,
+    testing::Values(
+        Change{"dark_theme", [](toolkit::FormWindow &w) { w.setPalette(toolkit::dark_palette()); }},
+        Change{"larger", [](toolkit::FormWindow &w) { w.resize(w.size() * 3 / 2); }},
+        Change{"new_drawing", [](toolkit::FormWindow &w) { draw(w.canvas(), 1700, 3600); }}),
+    [](const testing::TestParamInfo<Change> &info) { return std::string(info.param.name); });
 
 } // namespace

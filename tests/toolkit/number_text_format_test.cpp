@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -129,6 +130,52 @@ TEST(NumberTextFormat, formatted_results_read_back) {
               std::numeric_limits<double>::denorm_min()})
             expect_reads_back(edge, separator);
     }
+}
+
+struct AtPlace {
+    double value;
+    int place;
+    const char16_t *text;
+};
+
+TEST(NumberTextFormat, at_place_rounds_to_nearest_at_the_decimal_place) {
+    const AtPlace rows[] = {
+        {120.85636149295692, -3, u"120.856"},
+        {-119.99998, -4, u"-120.0000"},
+        {9.9996, -3, u"10.000"}, // the carry adds a digit before the point
+        {2.675, -2, u"2.67"},    // the double lies just below 2.675
+        {0.0005, -3, u"0.001"},  // the double lies just above the half
+        {0.00049999, -3, u"0.000"},
+        {4.23e-06, -6, u"0.000004"},
+        {1e-7, -7, u"0.0000001"},
+        {-4.23e-06, -5, u"0.00000"},
+        {-0.0, -2, u"0.00"}, // a zero carries no minus sign
+        {2.5, 0, u"2"},
+        {0.5, 0, u"0"},
+        {1250, 2, u"1200"}, // exact ties round to even
+        {0.5000001, 0, u"1"},
+        {-0.7, 0, u"-1"},
+        {1350, 2, u"1400"},
+        {5, 1, u"0"},
+        {6, 1, u"10"},
+        {0.6, 1, u"0"},
+        {99999.99999999999, 0, u"100000"},
+        {1.2345678e20, 16, u"123460000000000000000"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.value << " at " << row.place);
+        EXPECT_EQ(toolkit::format_at_place(row.value, row.place, u"."),
+                  QString::fromUtf16(row.text));
+    }
+    EXPECT_EQ(toolkit::format_at_place(-120.5, -1, u","), u"-120,5");
+    EXPECT_TRUE(
+        toolkit::format_at_place(std::numeric_limits<double>::infinity(), 0, u".").isEmpty());
+    const std::pair<double, int> places[] = {{3.2e-5, -5},   {0.5, -1},
+                                             {9.999999, 0},  {30, 1},
+                                             {0.001, -3},    {std::nextafter(1000.0, 0.0), 2},
+                                             {1e-300, -300}, {-250, 2}};
+    for (const auto &[value, place] : places)
+        EXPECT_EQ(toolkit::decimal_place(value), place) << value;
 }
 
 } // namespace

@@ -122,7 +122,7 @@ TEST_P(WindowTheme, texts_and_rings_stand_out_from_what_is_behind_them) {
     if (c.bad_entry)
         testing_support::type_into(*form, "mag_c", QStringLiteral("x"));
     testing_support::click(form->Convert[0]);
-    ASSERT_EQ(form->state().errors_found, c.bad_entry);
+    ASSERT_EQ(form->model().state().errors_found, c.bad_entry);
 
     const QPixmap grab = form->grab();
     const QImage image = grab.toImage().convertToFormat(QImage::Format_RGB32);

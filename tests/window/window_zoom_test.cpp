@@ -152,4 +152,20 @@ TEST_F(BigScreen, window_opens_at_the_zoom_of_the_desktop_font) {
     EXPECT_TRUE(room.expandedTo(size) == room) << size.width() << " x " << size.height();
 }
 
+// State: the desktop's font at twice the usual size, given in points, then in pixels.
+// Action: open the window, then Ctrl+0. Expected: twice the defined size either way; Ctrl+0
+// goes to the defined size, not back to the desktop font's.
+TEST_F(BigScreen, the_desktop_font_in_points_or_pixels_sets_the_zoom_and_ctrl_0_the_defined_size) {
+    const auto restore = qScopeGuard([] { toolkit::set_desktop_font(QFont("Sans Serif", 9)); });
+    QFont pixels("Sans Serif");
+    pixels.setPixelSize(24);
+    for (const QFont &font : {QFont("Sans Serif", 18), pixels}) {
+        toolkit::set_desktop_font(font);
+        auto form = shown_form();
+        EXPECT_EQ(form->size(), QSize(1666, 922)) << font.toString().toStdString();
+        QTest::keyClick(form.get(), Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(form->size(), QSize(833, 461)) << font.toString().toStdString();
+    }
+}
+
 } // namespace

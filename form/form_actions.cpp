@@ -1,0 +1,79 @@
+#include "form/form_actions.h"
+
+#include "form/form_history.h"
+#include "form/form_model.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+namespace form {
+
+namespace {
+
+QAction *named_action(QWidget &window, const QString &name, const QKeySequence &keys = {}) {
+    auto *action = new QAction(name, &window);
+    action->setObjectName(name);
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        // A window shortcut: it works wherever the focus is, in a field too, whose own keys
+        // (Ctrl+C among them) it leaves alone.
+        window.addAction(action);
+    }
+    return action;
+}
+
+} // namespace
+
+FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &history)
+    : QObject(&window)
+    , window_(window)
+    , model_(model)
+    , history_(history) {
+    window.addAction(history_.undo_action());
+    window.addAction(history_.redo_action());
+    copy_results = named_action(window, QStringLiteral("Copy Results"),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    save_results = named_action(window, QStringLiteral("Save Results As\u2026"));
+    copy_diagrams = named_action(window, QStringLiteral("Copy Diagrams"),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    save_diagrams = named_action(window, QStringLiteral("Save Diagrams As\u2026"));
+    print_diagrams = named_action(window, QStringLiteral("Print Diagrams\u2026"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_P));
+    follow_model();
+    connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
+}
+
+void FormActions::follow_model() {
+    const bool results = model_.state().has_results;
+    const bool drawing = model_.has_drawing();
+    copy_results->setEnabled(results);
+    save_results->setEnabled(results);
+    for (QAction *action : {copy_diagrams, save_diagrams, print_diagrams})
+        action->setEnabled(drawing);
+}
+
+void FormActions::add_keeping(QAction *keep, QAction *forget) {
+    keep_ = keep;
+    forget_ = forget;
+    keep_->setObjectName(keep_->text());
+    forget_->setObjectName(forget_->text());
+}
+
+QMenu *FormActions::context_menu() const {
+    auto *menu = new QMenu(&window_);
+    menu->addAction(history_.undo_action());
+    menu->addAction(history_.redo_action());
+    menu->addSeparator();
+    for (QAction *action :
+         {copy_results, save_results, copy_diagrams, save_diagrams, print_diagrams})
+        menu->addAction(action);
+    if (keep_ != nullptr) {
+        menu->addSeparator();
+        menu->addAction(keep_);
+        menu->addAction(forget_);
+    }
+    return menu;
+}
+
+} // namespace form

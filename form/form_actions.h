@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace form {
+
+class FormHistory;
+class FormModel;
+
+// The window's commands and its context menu. Each action's objectName is its name before
+// any translation or prefix ("Undo" while it reads "Undo Recall"), which the replay driver
+// matches. The results and diagram entries are enabled while the model shows results or a
+// drawing, following its signals, and their shortcuts with them.
+class FormActions : public QObject {
+public:
+    FormActions(QWidget &window, const FormModel &model, FormHistory &history);
+
+    QAction *copy_results = nullptr;
+    QAction *save_results = nullptr;
+    QAction *copy_diagrams = nullptr;
+    QAction *save_diagrams = nullptr;
+    QAction *print_diagrams = nullptr;
+
+    // The switch and command of the case memory, last in the menu.
+    void add_keeping(QAction *keep, QAction *forget);
+    // The menu the right mouse button opens outside the fields (unshown, parented to the
+    // window).
+    QMenu *context_menu() const;
+
+private:
+    void follow_model();
+
+    QWidget &window_;
+    const FormModel &model_;
+    FormHistory &history_;
+    QAction *keep_ = nullptr;
+    QAction *forget_ = nullptr;
+};
+
+} // namespace form
