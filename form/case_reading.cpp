@@ -211,18 +211,34 @@ QJsonObject set_json(const std::optional<calc::PhaseSet> &set) {
     return out;
 }
 
-QStringList phasor_row(const QString &label, Phasor z, double resolution) {
-    const Phasor shown = calc::zero_within(z, resolution);
-    const auto number = [](double v) { return toolkit::format_shortest(v); };
-    return {label, number(std::abs(shown)), number(calc::degrees_of(shown)), number(shown.real()),
-            number(shown.imag())};
+ResultCell label_cell(const QString &text) {
+    return {text, std::nullopt, -1};
 }
 
-void set_rows(QList<QStringList> &rows, const QString &prefix, const calc::PhaseSet &set) {
+// A real or imaginary part as the results table writes it: to the set's resolution.
+ResultCell part_cell(double value, double resolution) {
+    const int place =
+        resolution > 0 && std::isfinite(resolution) ? toolkit::decimal_place(resolution) : 0;
+    const QString text = toolkit::format_at_place(value, place, u".");
+    if (text.isEmpty())
+        return {};
+    return {text, toolkit::parse_number(text, u".")->value, std::max(0, -place)};
+}
+
+QList<ResultCell> phasor_row(const QString &label, Phasor z, double resolution, float pi180) {
+    const Phasor shown = calc::zero_within(z, resolution);
+    const WrittenPhasor polar =
+        written_phasor(std::abs(shown), calc::degrees_of(shown), pi180, resolution);
+    return {label_cell(label), polar.magnitude, polar.angle, part_cell(shown.real(), resolution),
+            part_cell(shown.imag(), resolution)};
+}
+
+void set_rows(QList<QList<ResultCell>> &rows, const QString &prefix, const calc::PhaseSet &set,
+              float pi180) {
     static const char *const names[] = {"A", "B", "C", "X0", "X1", "X2"};
     for (std::size_t i = 0; i < 6; ++i)
         rows << phasor_row(prefix + QLatin1String(names[i]),
-                           i < 3 ? set.phases[i] : set.sequences[i - 3], set.resolution);
+                           i < 3 ? set.phases[i] : set.sequences[i - 3], set.resolution, pi180);
 }
 
 bool is_none(const QString &text) {
@@ -246,6 +262,7 @@ CaseReading read_case(const ReadingInput &in) {
         return r;
 
     r.set = calc::phase_set(in.phasors);
+    r.pi180 = in.phasors.pi180;
     r.relay = calc::relay_quantities(r.set);
     if (in.quantity == Quantity::voltages)
         r.line = calc::line_to_line(r.set);
@@ -452,19 +469,21 @@ QStringList reading_lines(const CaseReading &r) {
     return lines;
 }
 
-QList<QStringList> reading_rows(const CaseReading &r) {
-    QList<QStringList> rows;
+QList<QList<ResultCell>> reading_rows(const CaseReading &r) {
+    QList<QList<ResultCell>> rows;
     if (!rows_wanted(r))
         return rows;
-    rows << phasor_row(QStringLiteral("3X0"), r.relay.x0_3, 0);
-    rows << phasor_row(QStringLiteral("3X2"), r.relay.x2_3, 0);
+    // Three times a component carries three times its resolution.
+    rows << phasor_row(QStringLiteral("3X0"), r.relay.x0_3, 3 * r.set.resolution, r.pi180);
+    rows << phasor_row(QStringLiteral("3X2"), r.relay.x2_3, 3 * r.set.resolution, r.pi180);
     if (r.delta)
-        set_rows(rows, QStringLiteral("Delta "), r.delta->delta);
+        set_rows(rows, QStringLiteral("Delta "), r.delta->delta, r.pi180);
     if (r.transformer)
-        set_rows(rows, QStringLiteral("Other winding "), *r.transformer);
+        set_rows(rows, QStringLiteral("Other winding "), *r.transformer, r.pi180);
     if (r.fault)
-        rows << QStringList{QStringLiteral("Fault"), latin(calc::fault_code_text(r.fault->code)),
-                            verdict_text(r)};
+        rows << QList<ResultCell>{label_cell(QStringLiteral("Fault")),
+                                  label_cell(latin(calc::fault_code_text(r.fault->code))),
+                                  label_cell(verdict_text(r))};
     return rows;
 }
 

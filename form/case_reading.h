@@ -11,6 +11,7 @@
 #include "calc/vector_group.h"
 #include "form/form_state.h"
 #include "form/quantity.h"
+#include "form/results_export.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -46,6 +47,7 @@ struct CaseReading {
     bool has_results = false;
     Quantity quantity = Quantity::unsaid;
     calc::PhaseSet set; // the case's phases and components
+    float pi180 = 0;    // the window's degrees, for the zero phasor's angle
     calc::RelayQuantities relay;
     std::optional<calc::Three> line; // Vab, Vbc, Vca: voltages only
 
@@ -78,9 +80,9 @@ QString delta_problem_text(const CaseReading &reading);
 // The rows the reading adds after the results table: a phasor a row (label, magnitude, angle,
 // real part, imaginary part: 3X0 and 3X2, the superimposed phases and sequences, the other
 // winding's phases and sequences) and a "Fault" row (code, sentence) for currents, each number
-// the shortest text that reads back to it with the desktop's separator. Labels are English.
+// written as the results table writes it, to the resolution of its set. Labels are English.
 // None when nothing is converted or when the quantity is not said and nothing is chosen.
-QList<QStringList> reading_rows(const CaseReading &reading);
+QList<QList<ResultCell>> reading_rows(const CaseReading &reading);
 
 // The replay driver's `reading` object: every key always, each phasor [magnitude, degrees]
 // or null.

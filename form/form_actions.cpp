@@ -4,6 +4,7 @@
 #include "form/form_model.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -40,6 +41,13 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
     save_diagrams = named_action(window, QStringLiteral("Save Diagrams As\u2026"));
     print_diagrams = named_action(window, QStringLiteral("Print Diagrams\u2026"),
                                   QKeySequence(Qt::CTRL | Qt::Key_P));
+    show_reading =
+        named_action(window, QStringLiteral("Show Reading"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    show_reading->setText(QCoreApplication::translate("form::FormActions", "Show Reading"));
+    show_reading->setCheckable(true);
+    enter_line_to_line = named_action(window, QStringLiteral("Enter Line-to-Line Voltages\u2026"));
+    enter_line_to_line->setText(
+        QCoreApplication::translate("form::FormActions", "Enter Line-to-Line Voltages\u2026"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
 }
@@ -68,6 +76,9 @@ QMenu *FormActions::context_menu() const {
     for (QAction *action :
          {copy_results, save_results, copy_diagrams, save_diagrams, print_diagrams})
         menu->addAction(action);
+    menu->addSeparator();
+    menu->addAction(show_reading);
+    menu->addAction(enter_line_to_line);
     if (keep_ != nullptr) {
         menu->addSeparator();
         menu->addAction(keep_);

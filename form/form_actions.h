@@ -24,6 +24,10 @@ public:
     QAction *copy_diagrams = nullptr;
     QAction *save_diagrams = nullptr;
     QAction *print_diagrams = nullptr;
+    // The reading beside the form: its window (a check mark, Ctrl+R) and the line-to-line
+    // entry.
+    QAction *show_reading = nullptr;
+    QAction *enter_line_to_line = nullptr;
 
     // The switch and command of the case memory, last in the menu.
     void add_keeping(QAction *keep, QAction *forget);

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace form {
 
@@ -66,7 +68,13 @@ LineOutcome line_to_line(const LineEntry &entry, QStringView separator) {
                                            "be longer than the other two together.");
         return out;
     }
-    const calc::Phasor v1 = out.sequences.positive, v2 = out.sequences.negative;
+    // What the double arithmetic leaves of a component that is not there is written as 0.
+    const double rounding =
+        64 * std::numeric_limits<double>::epsilon() *
+        std::max({std::abs(out.sequences.line[0]), std::abs(out.sequences.line[1]),
+                  std::abs(out.sequences.line[2])});
+    const calc::Phasor v1 = calc::zero_within(out.sequences.positive, rounding);
+    const calc::Phasor v2 = calc::zero_within(out.sequences.negative, rounding);
     if (entry.degrees) {
         out.unbalance =
             std::abs(v1) > 0

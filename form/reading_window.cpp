@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace form {
 
@@ -22,8 +23,8 @@ QLabel *label_for(const QString &text, QWidget &buddy) {
 
 } // namespace
 
-ReadingWindow::ReadingWindow(QWidget &form)
-    : QWidget(&form, Qt::Tool)
+ReadingWindow::ReadingWindow()
+    : QWidget(nullptr, Qt::Tool)
     , quantity_(new QComboBox)
     , prefault_(new QComboBox)
     , group_(new QLineEdit)
@@ -98,6 +99,13 @@ void ReadingWindow::show_reading(const CaseReading &reading) {
     const QString text = reading_lines(reading).join(QLatin1Char('\n'));
     if (text != text_->toPlainText())
         text_->setPlainText(text);
+}
+
+void ReadingWindow::show_beside(QWidget &form) {
+    winId(); // the native window, to be made transient
+    if (form.windowHandle() != nullptr && windowHandle() != nullptr)
+        windowHandle()->setTransientParent(form.windowHandle());
+    show();
 }
 
 QString ReadingWindow::text() const {

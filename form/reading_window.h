@@ -17,13 +17,16 @@ namespace form {
 
 // "Trivane Reading": a tool window that stays with the form and never takes the focus from
 // it when shown. It shows a CaseReading as selectable, readable text and offers the choices
-// the reading is made of; it changes nothing itself but says what the user chose.
+// the reading is made of; it changes nothing itself but says what the user chose. A window of
+// its own, not one of the form's children: show_beside makes it transient for the form.
 class ReadingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // A tool window transient for `form`.
-    explicit ReadingWindow(QWidget &form);
+    ReadingWindow();
+
+    // Shows the window transient for `form`, without activating it.
+    void show_beside(QWidget &form);
 
     // Shows the reading and the choices it was made with.
     void show_reading(const CaseReading &reading);

@@ -402,6 +402,7 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
             (QStringList{"Undo (disabled)", "Redo (disabled)", "", "Copy Results (disabled)",
                          "Save Results As\u2026 (disabled)", "Copy Diagrams (disabled)",
                          "Save Diagrams As\u2026 (disabled)", "Print Diagrams\u2026 (disabled)", "",
+                         "Show Reading", "Enter Line-to-Line Voltages\u2026", "",
                          "Keep Cases Between Runs", "Forget All Cases"}));
         menu->close();
     }

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -280,8 +281,8 @@ TEST(CaseReading, results_rows_appear_only_when_the_case_is_read) {
         if (want.startsWith(u'|'))
             want = QStringLiteral("3X0|3X2") + want;
         QStringList labels;
-        for (const QStringList &cells : form::reading_rows(form::read_case(in)))
-            labels << cells.at(0);
+        for (const QList<form::ResultCell> &cells : form::reading_rows(form::read_case(in)))
+            labels << cells.at(0).text;
         EXPECT_EQ(labels.join(u'|'), want);
         in.has_results = false;
         EXPECT_TRUE(form::reading_rows(form::read_case(in)).isEmpty());
@@ -413,7 +414,8 @@ TEST(LineToLine, sequences_from_line_voltages_and_refusals) {
 // Expected: a tool window that does not activate; each choice said by its signal.
 TEST(ReadingWindow, shows_readings_and_says_each_choice) {
     QWidget owner;
-    form::ReadingWindow window(owner);
+    owner.show();
+    form::ReadingWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Trivane Reading"));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::Tool));
     EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
@@ -428,7 +430,8 @@ TEST(ReadingWindow, shows_readings_and_says_each_choice) {
     EXPECT_TRUE(put->isEnabled());
     EXPECT_EQ(window.findChild<QComboBox *>(QStringLiteral("prefault"))->currentText(),
               QStringLiteral("slot 5"));
-    window.show();
+    window.show_beside(owner);
+    EXPECT_EQ(window.windowHandle()->transientParent(), owner.windowHandle());
     QSignalSpy quantity(&window, &form::ReadingWindow::quantity_chosen);
     QSignalSpy slot(&window, &form::ReadingWindow::prefault_chosen);
     QSignalSpy group(&window, &form::ReadingWindow::group_chosen);
