@@ -9,9 +9,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QPoint>
 #include <QSettings>
 
 #include <memory>
+#include <utility>
 
 namespace form {
 
@@ -168,14 +170,20 @@ void ReadingRoom::set_open(bool open) {
         window_->hide();
         return;
     }
-    if (!placed_) {
-        placed_ = true;
-        window_->restoreGeometry(settings()->value(geometry_key).toByteArray());
-    }
     // Shown beside the form, which keeps the keyboard focus; a form not yet shown shows it
     // with itself.
-    if (form_.isVisible())
+    if (form_.isVisible()) {
+        place();
         window_->show_beside(form_);
+    }
+}
+
+void ReadingRoom::place() {
+    if (std::exchange(placed_, true))
+        return;
+    // Where it was last; the first time, at the form's right.
+    if (!window_->restoreGeometry(settings()->value(geometry_key).toByteArray()))
+        window_->move(form_.frameGeometry().topRight() + QPoint(8, 0));
 }
 
 void ReadingRoom::ask_line_to_line() {
@@ -190,10 +198,7 @@ bool ReadingRoom::eventFilter(QObject *watched, QEvent *event) {
         show_->setChecked(false);
     } else if (watched == &form_ && event->type() == QEvent::Show && show_->isChecked() &&
                !window_->isVisible()) {
-        if (!placed_) {
-            placed_ = true;
-            window_->restoreGeometry(settings()->value(geometry_key).toByteArray());
-        }
+        place();
         window_->show_beside(form_);
     }
     return QObject::eventFilter(watched, event);

@@ -66,6 +66,8 @@ protected:
 private:
     void refresh();
     void set_open(bool open);
+    // Puts the window where it was, once.
+    void place();
     void ask_line_to_line();
 
     Form1 &form_;

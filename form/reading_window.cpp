@@ -53,7 +53,7 @@ ReadingWindow::ReadingWindow()
     text_->setTabChangesFocus(true);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setAccessibleName(tr("Reading"));
-    text_->setMinimumSize(480, 320);
+    text_->setMinimumSize(520, 420);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label_for(tr("What the phasors are:"), *quantity_));
