@@ -6,6 +6,7 @@
 #include "form/form1_definition.h"
 #include "form/form1_report.h"
 #include "form/form_actions.h"
+#include "form/reading_room.h"
 #include "form/screen_reader_text.h"
 #include "toolkit/accessible.h"
 #include "toolkit/application.h"
@@ -158,6 +159,10 @@ Form1::Form1(QWidget *parent)
             &form::DiagramOutputs::ask_and_save);
     connect(actions_->print_diagrams, &QAction::triggered, diagrams_,
             &form::DiagramOutputs::ask_and_print);
+
+    reading_ = new form::ReadingRoom(*this, model_, history_, *actions_);
+    connect(reading_, &form::ReadingRoom::reading_changed, this,
+            [this] { screen_reader_->set_verdict(form::verdict_text(reading_->reading())); });
 
     set_up_keeping();
     connect(actions_->save_report, &QAction::triggered, this,

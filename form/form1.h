@@ -17,6 +17,9 @@
 //   form::DiagramOutputs   the diagrams as one figure: clipboard, files and printer.
 //   form::FormActions      the context menu and its actions, enabled from the model.
 //   form::cell_paste       where a block of pasted cells goes (a pure mapping).
+//   form::ReadingRoom      the reading beside the form (its own window): relay quantities,
+//                          the superimposed set, the fault reading, the transformer view and
+//                          the line-to-line entry; its rows end the results table.
 //
 // The widgets show the model and report every edit to it at once (form1.cpp): a key typed
 // into a field, or a text set there by a program, is a typing command of the history, which
@@ -63,6 +66,7 @@ class QPushButton;
 class QWidget;
 
 namespace form {
+class ReadingRoom;
 class ScreenReaderText;
 struct ResultsTable;
 } // namespace form
@@ -159,6 +163,7 @@ private:
     form::ScreenReaderText *screen_reader_ = nullptr;
     form::DiagramOutputs *diagrams_ = nullptr;
     form::FormActions *actions_ = nullptr;
+    form::ReadingRoom *reading_ = nullptr;
     toolkit::Notice *notice_ = nullptr;
     QString latest_notice_; // since the last take_notice()
 

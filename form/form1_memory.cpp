@@ -1,5 +1,7 @@
 #include "form/form1.h"
 
+#include "form/reading_room.h"
+
 void Form1::Option1_Click(int Index) {
     state_.save_case = false;
     state_.jpunched = static_cast<std::int16_t>(Index);
@@ -24,12 +26,15 @@ void Form1::save_or_recall_case() {
         // typed, into the group it was typed in.
         form::SavedCase &saved = s.saved[j];
         saved.group = s.converted_group;
+        saved.quantity = model_.quantity();
         for (int i = 0; i < 6; ++i)
             saved.texts[static_cast<std::size_t>(i)] = model_.text(6 * saved.group + i);
         if (previous != 0)
             describe_slot(previous);
         describe_slot(s.jslot);
         memory_->keep(saved);
+        // A pre-fault choice of this slot meant the case it held before.
+        reading_->slot_taken(s.jslot);
         return;
     }
     const form::FormHistory::Step step(history_, QStringLiteral("Recall"));
@@ -37,6 +42,7 @@ void Form1::save_or_recall_case() {
     const form::SavedCase &saved = s.saved.at(static_cast<std::size_t>(s.jpunched));
     for (int i = 0; i < 6; ++i)
         model_.set_text(6 * saved.group + i, saved.texts[static_cast<std::size_t>(i)]);
+    model_.set_quantity(saved.quantity);
     s.recall_in_progress = true;
     Convert_Click(saved.group);
     // The recall ends here, whether its drawing completed or stopped at the scale test.

@@ -2,6 +2,7 @@
 #include "form/form1.h"
 
 #include "calc/unbalance.h"
+#include "form/reading_room.h"
 #include "form/results_export.h"
 #include "toolkit/number_text.h"
 
@@ -13,8 +14,11 @@
 // The table of the converted case: the values the check accepted, the numbers held and the
 // resolution they carry (form/results_export.h).
 form::ResultsTable Form1::results_table() const {
-    return form::results_table(
+    form::ResultsTable table = form::results_table(
         {state_.converted_group, accepted_, phasors_, calc::sequence_resolution(phasors_)});
+    // What the reading says of the case, when its quantity is said or something is chosen.
+    table.rows.append(form::reading_rows(reading_->reading()));
+    return table;
 }
 
 void Form1::copy_results() {

@@ -4,6 +4,7 @@
 #include "form/form_model.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -42,6 +43,13 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
                                   QKeySequence(Qt::CTRL | Qt::Key_P));
     save_report = named_action(window, QStringLiteral("Save Report As\u2026"));
     print_report = named_action(window, QStringLiteral("Print Report\u2026"));
+    show_reading =
+        named_action(window, QStringLiteral("Show Reading"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    show_reading->setText(QCoreApplication::translate("form::FormActions", "Show Reading"));
+    show_reading->setCheckable(true);
+    enter_line_to_line = named_action(window, QStringLiteral("Enter Line-to-Line Voltages\u2026"));
+    enter_line_to_line->setText(
+        QCoreApplication::translate("form::FormActions", "Enter Line-to-Line Voltages\u2026"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
 }
@@ -75,6 +83,9 @@ QMenu *FormActions::context_menu() const {
     menu->addSeparator();
     menu->addAction(save_report);
     menu->addAction(print_report);
+    menu->addSeparator();
+    menu->addAction(show_reading);
+    menu->addAction(enter_line_to_line);
     if (keep_ != nullptr) {
         menu->addSeparator();
         menu->addAction(keep_);

@@ -26,6 +26,10 @@ public:
     QAction *print_diagrams = nullptr;
     QAction *save_report = nullptr;
     QAction *print_report = nullptr;
+    // The reading beside the form: its window (a check mark, Ctrl+R) and the line-to-line
+    // entry.
+    QAction *show_reading = nullptr;
+    QAction *enter_line_to_line = nullptr;
 
     // The switch and command of the case memory, last in the menu.
     void add_keeping(QAction *keep, QAction *forget);

@@ -42,6 +42,13 @@ void FormModel::set_selected(int slot) {
     emit selection_changed(slot);
 }
 
+void FormModel::set_quantity(Quantity quantity) {
+    if (quantity_ == quantity)
+        return;
+    quantity_ = quantity;
+    emit quantity_changed();
+}
+
 void FormModel::set_drawing(const toolkit::Canvas::Picture &drawing) {
     drawing_ = drawing;
     emit drawing_changed();
@@ -62,7 +69,8 @@ ShownCase FormModel::shown() const {
             accepted_,
             phasors_,
             drawing_,
-            selected_};
+            selected_,
+            quantity_};
 }
 
 void FormModel::restore(const ShownCase &shown) {
@@ -77,6 +85,7 @@ void FormModel::restore(const ShownCase &shown) {
     accepted_ = shown.accepted;
     phasors_ = shown.phasors;
     set_selected(shown.selected);
+    set_quantity(shown.quantity);
     set_drawing(shown.drawing);
 }
 

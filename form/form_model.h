@@ -34,6 +34,7 @@ struct ShownCase {
     calc::PhasorState phasors;
     toolkit::Canvas::Picture drawing;
     int selected = 0; // the memory button shown selected, 0 for none
+    Quantity quantity = Quantity::unsaid;
     bool operator==(const ShownCase &) const = default;
 };
 
@@ -71,6 +72,10 @@ public:
     int selected() const { return selected_; }
     void set_selected(int slot);
 
+    // What the case's phasors are: voltages, currents or not said.
+    Quantity quantity() const { return quantity_; }
+    void set_quantity(Quantity quantity);
+
     // The drawing as the canvas recorded it: set after each plot, put back by an undo.
     const toolkit::Canvas::Picture &drawing() const { return drawing_; }
     void set_drawing(const toolkit::Canvas::Picture &drawing);
@@ -85,6 +90,7 @@ signals:
     void text_changed(int field);
     void mark_changed(int field);
     void selection_changed(int slot);
+    void quantity_changed();
     // The drawing, the held numbers or the outcome of a check changed (after a plot or an
     // undo): the diagrams, their description and the results follow.
     void drawing_changed();
@@ -97,6 +103,7 @@ private:
     FormState state_;
     toolkit::Canvas::Picture drawing_;
     int selected_ = 0;
+    Quantity quantity_ = Quantity::unsaid;
 };
 
 } // namespace form

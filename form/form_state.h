@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/quantity.h"
+
 #include <QString>
 
 #include <array>
@@ -12,6 +14,7 @@ namespace form {
 struct SavedCase {
     int group = 0;
     std::array<QString, 6> texts;
+    Quantity quantity = Quantity::unsaid; // what its phasors are
 };
 
 // Everything Form1 keeps besides the numbers of the conversions (calc::PhasorState): the

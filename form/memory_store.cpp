@@ -33,6 +33,8 @@ const QString cases_key = QStringLiteral("cases");
 const QString order_key = QStringLiteral("order");
 const QString group_key = QStringLiteral("group");
 const QString texts_key = QStringLiteral("texts");
+// Absent for a case whose quantity is not said; readers that know no quantity ignore it.
+const QString quantity_key_name = QStringLiteral("quantity");
 
 // A number under either decimal separator: the window that kept it may have had other
 // number settings.
@@ -72,6 +74,9 @@ std::optional<StoredCase> read_case(const QJsonValue &value) {
     }
     if (too_long_to_keep(read.saved))
         return std::nullopt;
+    // A quantity this program does not know leaves the case's quantity not said.
+    read.saved.quantity =
+        quantity_of_key(object.value(quantity_key_name).toString()).value_or(Quantity::unsaid);
     return read;
 }
 
@@ -142,9 +147,12 @@ QByteArray write_cases(const std::vector<StoredCase> &cases) {
         QJsonArray texts;
         for (const QString &text : c.saved.texts)
             texts.append(text);
-        list.append(QJsonObject{{order_key, static_cast<double>(c.order)},
-                                {group_key, c.saved.group},
-                                {texts_key, texts}});
+        QJsonObject saved{{order_key, static_cast<double>(c.order)},
+                          {group_key, c.saved.group},
+                          {texts_key, texts}};
+        if (c.saved.quantity != Quantity::unsaid)
+            saved.insert(quantity_key_name, quantity_key(c.saved.quantity));
+        list.append(saved);
     }
     return QJsonDocument(QJsonObject{{version_key, format_version}, {cases_key, list}}).toJson();
 }

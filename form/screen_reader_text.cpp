@@ -136,10 +136,20 @@ void ScreenReaderText::describe_mark(int field) {
 
 void ScreenReaderText::describe_drawing() {
     const QString unbalance = unbalance_tip(model_);
-    toolkit::set_description(plot_area_, picture_description(model_));
+    QString description = picture_description(model_);
+    if (!verdict_.isEmpty() && model_.state().has_results)
+        description += QStringLiteral(" Fault reading: %1.").arg(verdict_);
+    toolkit::set_description(plot_area_, description);
     plot_area_->setToolTip(unbalance);
     form_.Polar_012.widget()->setToolTip(unbalance);
     form_.Rectangular_012.widget()->setToolTip(unbalance);
+}
+
+void ScreenReaderText::set_verdict(const QString &verdict) {
+    if (verdict == verdict_)
+        return;
+    verdict_ = verdict;
+    describe_drawing();
 }
 
 void ScreenReaderText::describe_slot(int slot) {

@@ -38,6 +38,8 @@ public:
     void announce(const QString &text);
     void announce_outcome(int Index);
     void describe_slot(int slot);
+    // The fault reading's sentence, said after the diagrams' description; empty for none.
+    void set_verdict(const QString &verdict);
 
 private:
     void describe_mark(int field);
@@ -47,6 +49,7 @@ private:
     const FormModel &model_;
     QWidget *plot_area_;
     toolkit::Announcement *announcement_ = nullptr;
+    QString verdict_;
 };
 
 } // namespace form

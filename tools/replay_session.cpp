@@ -6,6 +6,7 @@
 #include "form/diagram_outputs.h"
 #include "form/form_actions.h"
 #include "tools/replay_json.h"
+#include "tools/replay_reading.h"
 #include "toolkit/palette.h"
 
 #include <QAccessible>
@@ -89,6 +90,8 @@ QString ReplaySession::run_line(const QString &line) {
         return menu(rest);
     if (command == QLatin1String("report"))
         return report(rest);
+    if (auto done = run_reading_command(form_, command, words, out_))
+        return *done;
     if (command.isEmpty())
         return QStringLiteral("empty line");
     return QStringLiteral("unknown command '%1'").arg(command);

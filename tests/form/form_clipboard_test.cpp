@@ -403,6 +403,7 @@ TEST(FormContextMenu, offers_both_copies_outside_the_fields) {
                          "Save Results As\u2026 (disabled)", "Copy Diagrams (disabled)",
                          "Save Diagrams As\u2026 (disabled)", "Print Diagrams\u2026 (disabled)", "",
                          "Save Report As\u2026 (disabled)", "Print Report\u2026 (disabled)", "",
+                         "Show Reading", "Enter Line-to-Line Voltages\u2026", "",
                          "Keep Cases Between Runs", "Forget All Cases"}));
         menu->close();
     }

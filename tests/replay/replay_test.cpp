@@ -616,3 +616,46 @@ INSTANTIATE_TEST_SUITE_P(Replay, ReplayUndo, testing::ValuesIn(form_changes),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+// Script: a load converted into slot 1, a B-C-ground fault current after it, read against
+// slot 1; refusals of an empty slot, a group and a triangle; put-delta; the line-to-line
+// metering example.
+// Expected: the verdict, the refusals in the next dump's notice, the superimposed phases in ABC
+// Polar afterwards, and the sequence voltages of the example read as voltages.
+TEST(Replay, reading_commands) {
+    const Session run = replay("set mag_a 0.6\nset mag_b 0.6\nset mag_c 0.6\nset ang_a -25\n"
+                               "set ang_b -145\nset ang_c 95\nclick Convert 0\n"
+                               "set mag_0 0.6579\nset mag_1 2.6017\nset mag_2 1.9438\n"
+                               "set ang_0 90\nset ang_1 -90\nset ang_2 90\nclick Convert 2\n"
+                               "quantity currents\nsubtract 1\nreading\n"
+                               "subtract 7\ndump\ntransformer Yy1\ndump\ntransformer Dyn11\n"
+                               "put-delta\nreading\ndump\n"
+                               "line-to-line 100 0 100 -120 100 0\ndump\n"
+                               "line-to-line 84.9 0 138.3 -144 85.4 -288\nreading\n"
+                               "quantity amperes\n");
+    EXPECT_NE(run.status, 0);
+    EXPECT_TRUE(run.errors.contains(QLatin1String("quantity takes voltages, currents or unsaid")));
+    ASSERT_EQ(run.lines.size(), 7);
+    const QJsonObject read = json_object(run.lines[0]);
+    EXPECT_EQ(read["fault"].toString(), QLatin1String("BCG"));
+    EXPECT_EQ(read["subtract"].toInt(), 1);
+    EXPECT_NEAR(read["delta"]["a"][0].toDouble(), 0.6, 1e-6); // the fault has no current on A
+    const auto notice = [&](int line) { return json_object(run.lines[line])["notice"].toString(); };
+    EXPECT_TRUE(notice(1).startsWith(QLatin1String("Slot 7 holds no case")));
+    EXPECT_TRUE(notice(2).contains(QLatin1String("take even clock numbers")));
+    const QJsonObject after = json_object(run.lines[3]);
+    EXPECT_EQ(after["subtract"].toInt(), 0);
+    EXPECT_EQ(after["quantity"].toString(), QLatin1String("currents"));
+    EXPECT_EQ(after["transformer"]["group"].toString(), QLatin1String("Dyn11"));
+    EXPECT_EQ(text_of(json_object(run.lines[4]), "mag_a").toDouble(),
+              read["delta"]["a"][0].toDouble());
+    EXPECT_TRUE(notice(5).contains(QLatin1String("does not close")));
+    const QJsonObject line = json_object(run.lines[6]);
+    EXPECT_EQ(line["quantity"].toString(), QLatin1String("voltages"));
+    EXPECT_NEAR(line["ratios"]["x2_x1"].toDouble(), 100 * 23.19 / 56.56, 0.1);
+    EXPECT_NEAR(line["x2_3"][1].toDouble(), 126.2, 0.1);
+}
+
+} // namespace
