@@ -54,47 +54,7 @@ void EntryField::paste_from(QClipboard::Mode mode) {
     paste_text(pasted);
 }
 
-namespace {
-
-enum class UndoKey { none, undo, redo };
-
-// The keys themselves, whatever the platform's key bindings say.
-UndoKey undo_key(const QKeyEvent &event) {
-    const Qt::KeyboardModifiers modifiers =
-        event.modifiers() &
-        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (event.key() == Qt::Key_Z && modifiers == Qt::ControlModifier)
-        return UndoKey::undo;
-    if ((event.key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) ||
-        (event.key() == Qt::Key_Y && modifiers == Qt::ControlModifier))
-        return UndoKey::redo;
-    return UndoKey::none;
-}
-
-} // namespace
-
-bool EntryField::event(QEvent *event) {
-    // The field takes its undo keys before any shortcut of the window does.
-    if (event->type() == QEvent::ShortcutOverride && on_undo_beyond &&
-        undo_key(*static_cast<QKeyEvent *>(event)) != UndoKey::none) {
-        event->accept();
-        return true;
-    }
-    return QLineEdit::event(event);
-}
-
 void EntryField::keyPressEvent(QKeyEvent *event) {
-    const UndoKey undo = on_undo_beyond ? undo_key(*event) : UndoKey::none;
-    if (undo != UndoKey::none) {
-        if (undo == UndoKey::undo && isUndoAvailable())
-            this->undo();
-        else if (undo == UndoKey::redo && isRedoAvailable())
-            redo();
-        else
-            on_undo_beyond(undo == UndoKey::redo);
-        event->accept();
-        return;
-    }
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
         paste_from(QClipboard::Clipboard);
         event->accept();

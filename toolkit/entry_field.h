@@ -23,10 +23,6 @@ public:
 
     std::function<void(EntryField &field, const QString &text)> on_paste;
 
-    // Ctrl+Z undoes the field's own edits; Ctrl+Shift+Z and Ctrl+Y redo them. With nothing
-    // of its own left to undo or redo, the key goes here (redo true for the redo keys).
-    std::function<void(bool redo)> on_undo_beyond;
-
     // Called with the field's standard context menu before it shows, to change its entries.
     std::function<void(QMenu &menu)> on_menu;
 
@@ -37,7 +33,6 @@ public:
     void paste_text(const QString &text);
 
 protected:
-    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
