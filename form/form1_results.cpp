@@ -8,8 +8,10 @@
 
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStandardPaths>
 
 // The table of the converted case: the values the check accepted, the numbers held and the
 // resolution they carry (form/results_export.h).
@@ -51,7 +53,13 @@ void Form1::ask_and_save_results() {
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, workbook](const QString &f) {
         dialog.setDefaultSuffix(f == workbook ? QStringLiteral("xlsx") : QStringLiteral("csv"));
     });
+    // The Documents folder first, then the folder saved to last in this run.
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(folder);
     dialog.selectFile(QStringLiteral("results.xlsx"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        save_results(dialog.selectedFiles().constFirst());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().constFirst();
+        folder = QFileInfo(path).absolutePath();
+        save_results(path);
+    }
 }
