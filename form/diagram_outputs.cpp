@@ -44,8 +44,8 @@ constexpr FileKind file_kinds[] = {
 
 } // namespace
 
-std::vector<toolkit::Caption> plot_captions(const Form1 &form) {
-    const std::pair<const toolkit::Label *, std::string_view> labels[] = {
+std::array<std::pair<const toolkit::Label *, std::string_view>, 7> plot_labels(const Form1 &form) {
+    return {{
         {&form.Letter_A, "Letter_A"},
         {&form.Letter_B, "Letter_B"},
         {&form.Letter_C, "Letter_C"},
@@ -53,9 +53,12 @@ std::vector<toolkit::Caption> plot_captions(const Form1 &form) {
         {&form.Negative_label, "Negative_label"},
         {&form.Zero_label, "Zero_label"},
         {&form.Label22, "Label22"},
-    };
+    }};
+}
+
+std::vector<toolkit::Caption> plot_captions(const Form1 &form) {
     std::vector<toolkit::Caption> captions;
-    for (const auto &[label, name] : labels) {
+    for (const auto &[label, name] : plot_labels(form)) {
         const ControlDef &def = definition(name);
         captions.push_back(
             {QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size())),

@@ -7,9 +7,15 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class Form1;
+namespace toolkit {
+class Label;
+}
 class QPrinter;
 
 namespace form {
@@ -19,6 +25,8 @@ class FormModel;
 // The six captions and the scale note, where activate_labels and plot_phasors put them, in
 // the fonts and colours of the window definition.
 std::vector<toolkit::Caption> plot_captions(const Form1 &form);
+// The same seven labels, each with its name in the window definition.
+std::array<std::pair<const toolkit::Label *, std::string_view>, 7> plot_labels(const Form1 &form);
 
 // One figure of the drawing shown (its recorded display on the form's canvas, the captions
 // and the scale note) for Copy Diagrams, Save Diagrams As and Print Diagrams. Nothing happens

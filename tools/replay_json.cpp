@@ -1,5 +1,6 @@
 #include "tools/replay_json.h"
 
+#include "form/diagram_outputs.h"
 #include "form/form1.h"
 
 #include <QApplication>
@@ -57,17 +58,8 @@ QString dump_json(Form1 &form) {
                                    {QStringLiteral("selected"), button.Value()}});
     }
     QJsonObject labels;
-    const std::pair<const toolkit::Label *, const char *> plot_labels[] = {
-        {&form.Letter_A, "Letter_A"},
-        {&form.Letter_B, "Letter_B"},
-        {&form.Letter_C, "Letter_C"},
-        {&form.Positive_label, "Positive_label"},
-        {&form.Negative_label, "Negative_label"},
-        {&form.Zero_label, "Zero_label"},
-        {&form.Label22, "Label22"},
-    };
-    for (const auto &[label, name] : plot_labels) {
-        labels.insert(QLatin1String(name),
+    for (const auto &[label, name] : form::plot_labels(form)) {
+        labels.insert(QLatin1String(name.data(), static_cast<qsizetype>(name.size())),
                       QJsonObject{{QStringLiteral("visible"), label->Visible()},
                                   {QStringLiteral("left"), number(label->Left())},
                                   {QStringLiteral("top"), number(label->Top())}});
