@@ -18,6 +18,14 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(CaseReading)
 };
 
+// The verdict goes to the window in the desktop's language and to the CSV in English.
+enum class Tongue { shown, english };
+
+// A text marked with QT_TRANSLATE_NOOP("CaseReading", ...), in the tongue asked for.
+QString say(Tongue tongue, const char *source) {
+    return tongue == Tongue::english ? QString::fromUtf8(source) : Words::tr(source);
+}
+
 using calc::FaultCode, calc::FaultReason, calc::FaultStatus, calc::Phasor, calc::Three;
 
 QString latin(std::string_view text) {
@@ -58,28 +66,28 @@ QStringList sequence_names(const QString &prefix, Quantity q) {
 }
 
 // "A–ground", "B–C", "B–C–ground", "A–B–C".
-QString fault_name(FaultCode code) {
+QString fault_name(FaultCode code, Tongue tongue = Tongue::shown) {
     switch (code) {
     case FaultCode::AG:
-        return Words::tr("A–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "A–ground"));
     case FaultCode::BG:
-        return Words::tr("B–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "B–ground"));
     case FaultCode::CG:
-        return Words::tr("C–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "C–ground"));
     case FaultCode::AB:
-        return Words::tr("A–B");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "A–B"));
     case FaultCode::BC:
-        return Words::tr("B–C");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "B–C"));
     case FaultCode::CA:
-        return Words::tr("C–A");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "C–A"));
     case FaultCode::ABG:
-        return Words::tr("A–B–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "A–B–ground"));
     case FaultCode::BCG:
-        return Words::tr("B–C–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "B–C–ground"));
     case FaultCode::CAG:
-        return Words::tr("C–A–ground");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "C–A–ground"));
     case FaultCode::ABC:
-        return Words::tr("A–B–C");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "A–B–C"));
     case FaultCode::none:
         break;
     }
@@ -87,22 +95,24 @@ QString fault_name(FaultCode code) {
 }
 
 // "Looks like an A–ground fault": the article follows the phase named first.
-QString looks_like(FaultCode code) {
+QString looks_like(FaultCode code, Tongue tongue) {
     const bool starts_with_a = code == FaultCode::AG || code == FaultCode::AB ||
                                code == FaultCode::ABG || code == FaultCode::ABC;
-    return starts_with_a ? Words::tr("Looks like an %1 fault").arg(fault_name(code))
-                         : Words::tr("Looks like a %1 fault").arg(fault_name(code));
+    return starts_with_a ? say(tongue, QT_TRANSLATE_NOOP("CaseReading", "Looks like an %1 fault"))
+                               .arg(fault_name(code, tongue))
+                         : say(tongue, QT_TRANSLATE_NOOP("CaseReading", "Looks like a %1 fault"))
+                               .arg(fault_name(code, tongue));
 }
 
 // The phases a code names: "A", "B and C", "A, B and C".
 QString phases_named(FaultCode code) {
     switch (code) {
     case FaultCode::AG:
-        return Words::tr("A");
+        return QStringLiteral("A");
     case FaultCode::BG:
-        return Words::tr("B");
+        return QStringLiteral("B");
     case FaultCode::CG:
-        return Words::tr("C");
+        return QStringLiteral("C");
     case FaultCode::AB:
     case FaultCode::ABG:
         return Words::tr("A and B");
@@ -212,7 +222,7 @@ QJsonObject set_json(const std::optional<calc::PhaseSet> &set) {
 }
 
 ResultCell label_cell(const QString &text) {
-    return {text, std::nullopt, -1};
+    return {text, std::nullopt, -1, {}};
 }
 
 // A real or imaginary part as the results table writes it: to the set's resolution.
@@ -222,7 +232,7 @@ ResultCell part_cell(double value, double resolution) {
     const QString text = toolkit::format_at_place(value, place, u".");
     if (text.isEmpty())
         return {};
-    return {text, toolkit::parse_number(text, u".")->value, std::max(0, -place)};
+    return {text, toolkit::parse_number(text, u".")->value, std::max(0, -place), {}};
 }
 
 QList<ResultCell> phasor_row(const QString &label, Phasor z, double resolution, float pi180) {
@@ -233,12 +243,19 @@ QList<ResultCell> phasor_row(const QString &label, Phasor z, double resolution, 
             part_cell(shown.imag(), resolution)};
 }
 
-void set_rows(QList<QList<ResultCell>> &rows, const QString &prefix, const calc::PhaseSet &set,
+// label names a set's row ("Delta %1"), marked with QT_TRANSLATE_NOOP: shown in the desktop's
+// language, written to the CSV in English.
+void set_rows(QList<QList<ResultCell>> &rows, const char *label, const calc::PhaseSet &set,
               float pi180) {
     static const char *const names[] = {"A", "B", "C", "X0", "X1", "X2"};
-    for (std::size_t i = 0; i < 6; ++i)
-        rows << phasor_row(prefix + QLatin1String(names[i]),
-                           i < 3 ? set.phases[i] : set.sequences[i - 3], set.resolution, pi180);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const QLatin1String name(names[i]);
+        QList<ResultCell> row = phasor_row(QString(), i < 3 ? set.phases[i] : set.sequences[i - 3],
+                                           set.resolution, pi180);
+        row[0] = ResultCell{Words::tr(label).arg(name), std::nullopt, -1,
+                            QString::fromUtf8(label).arg(name)};
+        rows << row;
+    }
 }
 
 bool is_none(const QString &text) {
@@ -337,37 +354,62 @@ QString delta_problem_text(const CaseReading &r) {
     return {};
 }
 
-QString verdict_text(const CaseReading &r) {
+namespace {
+
+QString verdict_in(const CaseReading &r, Tongue tongue) {
     if (!r.fault)
         return {};
     const calc::FaultReading &f = *r.fault;
     switch (f.reason) {
     case FaultReason::no_current:
-        return Words::tr("No current: every phase is within the resolution of the computation.");
+        return say(tongue,
+                   QT_TRANSLATE_NOOP(
+                       "CaseReading",
+                       "No current: every phase is within the resolution of the computation."));
     case FaultReason::small_change:
-        return Words::tr("cannot tell: the change is small against the load");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading",
+                                             "cannot tell: the change is small against the load"));
     case FaultReason::zero_sequence_only:
-        return Words::tr("cannot tell: zero sequence only");
+        return say(tongue, QT_TRANSLATE_NOOP("CaseReading", "cannot tell: zero sequence only"));
     case FaultReason::balanced_load:
-        return Words::tr("No verdict: a three-phase fault and plain load look alike; choose the "
-                         "pre-fault case");
+        return say(tongue,
+                   QT_TRANSLATE_NOOP(
+                       "CaseReading",
+                       "No verdict: a three-phase fault and plain load look alike; choose the "
+                       "pre-fault case"));
     case FaultReason::three_phase:
     case FaultReason::evidence_agrees:
-        return looks_like(f.code);
+        return looks_like(f.code, tongue);
     case FaultReason::balanced_not_three:
-        return Words::tr("cannot tell: the change is balanced, but not all three phases carry "
-                         "it");
+        return say(
+            tongue,
+            QT_TRANSLATE_NOOP("CaseReading",
+                              "cannot tell: the change is balanced, but not all three phases carry "
+                              "it"));
     case FaultReason::angle_undefined:
-        return Words::tr("cannot tell: I1 or I2 is too small for its angle to say anything");
+        return say(tongue, QT_TRANSLATE_NOOP(
+                               "CaseReading",
+                               "cannot tell: I1 or I2 is too small for its angle to say anything"));
     case FaultReason::nearer_single_phase:
-        return Words::tr("cannot tell: there is no ground current, but I2 against I1 points at "
-                         "one phase; a phase-to-phase fault beyond a delta-star transformer "
-                         "looks like this (currents about 1 : 2 : 1)");
+        return say(tongue,
+                   QT_TRANSLATE_NOOP(
+                       "CaseReading",
+                       "cannot tell: there is no ground current, but I2 against I1 points at "
+                       "one phase; a phase-to-phase fault beyond a delta-star transformer "
+                       "looks like this (currents about 1 : 2 : 1)"));
     case FaultReason::evidence_disagrees:
-        return Words::tr("cannot tell: the angles say %1, the magnitudes say %2")
-            .arg(fault_name(f.by_angles), fault_name(f.by_magnitudes));
+        return say(tongue,
+                   QT_TRANSLATE_NOOP("CaseReading",
+                                     "cannot tell: the angles say %1, the magnitudes say %2"))
+            .arg(fault_name(f.by_angles, tongue), fault_name(f.by_magnitudes, tongue));
     }
     return {};
+}
+
+} // namespace
+
+QString verdict_text(const CaseReading &r) {
+    return verdict_in(r, Tongue::shown);
 }
 
 QStringList reading_lines(const CaseReading &r) {
@@ -477,13 +519,18 @@ QList<QList<ResultCell>> reading_rows(const CaseReading &r) {
     rows << phasor_row(QStringLiteral("3X0"), r.relay.x0_3, 3 * r.set.resolution, r.pi180);
     rows << phasor_row(QStringLiteral("3X2"), r.relay.x2_3, 3 * r.set.resolution, r.pi180);
     if (r.delta)
-        set_rows(rows, QStringLiteral("Delta "), r.delta->delta, r.pi180);
+        //: A row of the superimposed set in the results table; %1 is A, B, C, X0, X1 or X2.
+        set_rows(rows, QT_TRANSLATE_NOOP("CaseReading", "Delta %1"), r.delta->delta, r.pi180);
     if (r.transformer)
-        set_rows(rows, QStringLiteral("Other winding "), *r.transformer, r.pi180);
+        //: A row of the transformer's other winding in the results table; %1 is A, B, C, X0,
+        //: X1 or X2.
+        set_rows(rows, QT_TRANSLATE_NOOP("CaseReading", "Other winding %1"), *r.transformer,
+                 r.pi180);
     if (r.fault)
-        rows << QList<ResultCell>{label_cell(QStringLiteral("Fault")),
-                                  label_cell(latin(calc::fault_code_text(r.fault->code))),
-                                  label_cell(verdict_text(r))};
+        rows << QList<ResultCell>{
+            ResultCell{Words::tr("Fault"), std::nullopt, -1, QStringLiteral("Fault")},
+            label_cell(latin(calc::fault_code_text(r.fault->code))),
+            ResultCell{verdict_text(r), std::nullopt, -1, verdict_in(r, Tongue::english)}};
     return rows;
 }
 
@@ -495,7 +542,8 @@ QJsonObject reading_json(const CaseReading &r) {
     static const char *const statuses[] = {"verdict", "cannot-tell", "none"};
     out.insert(QStringLiteral("status"),
                QString::fromLatin1(statuses[static_cast<std::size_t>(fault.status)]));
-    out.insert(QStringLiteral("verdict"), verdict_text(r));
+    // Read by other programs: in English whatever the desktop's language.
+    out.insert(QStringLiteral("verdict"), verdict_in(r, Tongue::english));
     out.insert(
         QStringLiteral("evidence"),
         QJsonObject{

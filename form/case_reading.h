@@ -80,12 +80,13 @@ QString delta_problem_text(const CaseReading &reading);
 // The rows the reading adds after the results table: a phasor a row (label, magnitude, angle,
 // real part, imaginary part: 3X0 and 3X2, the superimposed phases and sequences, the other
 // winding's phases and sequences) and a "Fault" row (code, sentence) for currents, each number
-// written as the results table writes it, to the resolution of its set. Labels are English.
+// written as the results table writes it, to the resolution of its set. Labels and the
+// sentence are in the desktop's language, with their English for the CSV.
 // None when nothing is converted or when the quantity is not said and nothing is chosen.
 QList<QList<ResultCell>> reading_rows(const CaseReading &reading);
 
 // The replay driver's `reading` object: every key always, each phasor [magnitude, degrees]
-// or null.
+// or null; the verdict in English.
 QJsonObject reading_json(const CaseReading &reading);
 
 // The superimposed phases as ABC Polar texts (magnitudes A, B, C, then angles in degrees),

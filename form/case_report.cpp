@@ -18,9 +18,10 @@ namespace form {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CaseReport", text);
-}
+// The report's texts, under one context for translators.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(CaseReport)
+};
 
 // The groups by their frames' captions, and the labels of their rows and columns.
 struct GroupWords {
@@ -53,8 +54,8 @@ QString group_table(int group, const std::array<QString, 6> &texts) {
     QString html = QStringLiteral("<table cellspacing='0' cellpadding='2'>"
                                   "<tr><th align='left' colspan='3'>%1</th></tr>"
                                   "<tr><td></td><td><i>%2</i></td><td><i>%3</i></td></tr>")
-                       .arg(escaped(tr(words.name)), escaped(tr(words.columns[0])),
-                            escaped(tr(words.columns[1])));
+                       .arg(escaped(Words::tr(words.name)), escaped(Words::tr(words.columns[0])),
+                            escaped(Words::tr(words.columns[1])));
     for (std::size_t row = 0; row < 3; ++row) {
         html +=
             QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td>%3</td></tr>")
@@ -70,11 +71,11 @@ QString head_html(const CaseReport &report) {
                             escaped(report.version));
     if (!report.note.isEmpty())
         html += QStringLiteral("<p><b>%1</b> %2</p>")
-                    .arg(escaped(tr("Note:")), escaped(report.note.left(longest_note)));
-    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("The case as typed")));
+                    .arg(escaped(Words::tr("Note:")), escaped(report.note.left(longest_note)));
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(Words::tr("The case as typed")));
     html += group_table(report.entered_group, report.typed);
     html += QStringLiteral("<h3>%1</h3><table cellspacing='0' cellpadding='6'><tr>")
-                .arg(escaped(tr("The four groups")));
+                .arg(escaped(Words::tr("The four groups")));
     for (int group = 0; group < 4; ++group) {
         html += QStringLiteral("<td valign='top'>") +
                 group_table(group, report.shown[static_cast<std::size_t>(group)]) +
@@ -96,7 +97,8 @@ QString lines_html(const QStringList &lines) {
 }
 
 QString reading_html(const QStringList &reading) {
-    return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(escaped(tr("Reading")), lines_html(reading));
+    return QStringLiteral("<h3>%1</h3><p>%2</p>")
+        .arg(escaped(Words::tr("Reading")), lines_html(reading));
 }
 
 // A document laid out for the page at the device's resolution, in a 9-point font.
@@ -123,7 +125,7 @@ struct PageText {
 } // namespace
 
 QString report_title() {
-    return tr("Trivane case report");
+    return Words::tr("Trivane case report");
 }
 
 QPageSize default_paper(const QLocale &locale) {

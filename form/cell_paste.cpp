@@ -3,6 +3,8 @@
 #include "toolkit/entry_field.h"
 #include "toolkit/number_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace form {
@@ -30,19 +32,35 @@ CellPaste cell_paste(const QList<QStringList> &rows, int start) {
     return paste;
 }
 
+namespace {
+
+// "1 row", "3 columns": source is the plural, marked with QT_TRANSLATE_N_NOOP for a numerus
+// entry; English, with no catalogue loaded, takes its singular here.
+QString counted(qsizetype n, const char *source, const char *singular) {
+    const int count = static_cast<int>(n);
+    const QString text = QCoreApplication::translate("CellPaste", source, nullptr, count);
+    if (count == 1 &&
+        text == QString::fromUtf8(source).replace(QLatin1String("%n"), QLatin1String("1")))
+        return QString::fromUtf8(singular);
+    return text;
+}
+
+} // namespace
+
 QString dropped_cells(const CellPaste &paste) {
-    const auto count = [](qsizetype n, const char *one, const char *many) {
-        return toolkit::format_fixed(double(n), 0) + QLatin1Char(' ') +
-               QLatin1String(n == 1 ? one : many);
-    };
-    QStringList parts;
-    if (paste.dropped_rows > 0)
-        parts << count(paste.dropped_rows, "row", "rows");
-    if (paste.dropped_columns > 0)
-        parts << count(paste.dropped_columns, "column", "columns");
-    if (parts.isEmpty())
-        return {};
-    return parts.join(QStringLiteral(" and ")) + QStringLiteral(" did not fit the group");
+    const QString rows =
+        counted(paste.dropped_rows, QT_TRANSLATE_N_NOOP("CellPaste", "%n rows"), "1 row");
+    const QString columns =
+        counted(paste.dropped_columns, QT_TRANSLATE_N_NOOP("CellPaste", "%n columns"), "1 column");
+    if (paste.dropped_rows > 0 && paste.dropped_columns > 0)
+        //: A notice after a paste; %1 is "2 rows", %2 is "1 column".
+        return QCoreApplication::translate("CellPaste", "%1 and %2 did not fit the group")
+            .arg(rows, columns);
+    if (paste.dropped_rows > 0 || paste.dropped_columns > 0)
+        //: A notice after a paste; %1 is "2 rows" or "1 column".
+        return QCoreApplication::translate("CellPaste", "%1 did not fit the group")
+            .arg(paste.dropped_rows > 0 ? rows : columns);
+    return {};
 }
 
 } // namespace form

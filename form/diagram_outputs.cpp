@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,10 +38,19 @@ struct FileKind {
     const char *suffix;
 };
 constexpr FileKind file_kinds[] = {
-    {"PNG image (*.png)", "png"},
-    {"SVG drawing (*.svg)", "svg"},
-    {"PDF document (*.pdf)", "pdf"},
+    {QT_TRANSLATE_NOOP("DiagramOutputs", "PNG image (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("DiagramOutputs", "SVG drawing (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("DiagramOutputs", "PDF document (*.pdf)"), "pdf"},
 };
+
+QString filter_text(const char *source) {
+    return QCoreApplication::translate("DiagramOutputs", source);
+}
+
+// The title of the diagrams as a file or a print job.
+QString diagrams_title() {
+    return QCoreApplication::translate("DiagramOutputs", "Trivane phasor diagrams");
+}
 
 } // namespace
 
@@ -61,8 +71,7 @@ std::vector<toolkit::Caption> plot_captions(const Form1 &form) {
     for (const auto &[label, name] : plot_labels(form)) {
         const ControlDef &def = definition(name);
         captions.push_back(
-            {QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size())),
-             label->Left(), label->Top(), label->Width(), label->Height(),
+            {shown_caption(def), label->Left(), label->Top(), label->Width(), label->Height(),
              toolkit::form_font((def.flags & bold) != 0), def.fore_color,
              ((def.flags & centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop});
     }
@@ -84,7 +93,7 @@ toolkit::Figure DiagramOutputs::figure() const {
     return {f.canvas(), f.Line1->X1, f.Line1->Y1, f.Line1->X2, f.Label22.Top() + f.Label22.Height(),
             // A picture on its own is on paper: light in a dark theme too.
             toolkit::is_light(f.palette()) ? f.palette() : toolkit::light_palette(),
-            QStringLiteral("Trivane phasor diagrams")};
+            diagrams_title()};
 }
 
 // The diagrams with their captions and scale note: a PNG at twice the window's pixel density
@@ -114,8 +123,11 @@ void DiagramOutputs::save(const QString &path) const {
         return;
     const std::optional<toolkit::FigureFormat> format = toolkit::figure_format(path);
     if (!format) {
-        form_.notify(QStringLiteral("Diagrams are saved as PNG, SVG or PDF: %1 names none of them.")
-                         .arg(QDir::toNativeSeparators(path)));
+        //: %1 is the file's path.
+        form_.notify(
+            QCoreApplication::translate(
+                "DiagramOutputs", "Diagrams are saved as PNG, SVG or PDF: %1 names none of them.")
+                .arg(QDir::toNativeSeparators(path)));
         return;
     }
     const QByteArray bytes =
@@ -134,22 +146,22 @@ void DiagramOutputs::ask_and_save() {
         return;
     QStringList filters;
     for (const FileKind &kind : file_kinds)
-        filters << QLatin1String(kind.filter);
+        filters << filter_text(kind.filter);
     QString chosen = filters.front();
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder_.isEmpty())
         folder_ = QDir::homePath();
-    QString path =
-        QFileDialog::getSaveFileName(&form_, QStringLiteral("Save Diagrams As"),
-                                     QDir(folder_).filePath(QStringLiteral("phasor-diagrams.png")),
-                                     filters.join(QStringLiteral(";;")), &chosen);
+    QString path = QFileDialog::getSaveFileName(
+        &form_, QCoreApplication::translate("DiagramOutputs", "Save Diagrams As"),
+        QDir(folder_).filePath(QStringLiteral("phasor-diagrams.png")),
+        filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
     // A name without one of the three extensions gets the chosen kind's.
     if (!toolkit::figure_format(path)) {
         for (const FileKind &kind : file_kinds) {
-            if (chosen == QLatin1String(kind.filter))
+            if (chosen == filter_text(kind.filter))
                 path += QLatin1Char('.') + QLatin1String(kind.suffix);
         }
     }
@@ -161,7 +173,7 @@ void DiagramOutputs::ask_and_print() const {
     if (!has_drawing())
         return;
     QPrinter printer;
-    printer.setDocName(QStringLiteral("Trivane phasor diagrams"));
+    printer.setDocName(diagrams_title());
     QPrintDialog dialog(&printer, &form_);
     if (dialog.exec() == QDialog::Accepted)
         print(printer);

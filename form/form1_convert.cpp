@@ -5,6 +5,8 @@
 #include "form/screen_reader_text.h"
 #include "toolkit/number_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -64,9 +66,12 @@ void Form1::check_the_values(int index) {
         if (!number || !std::isfinite(number->single)) {
             state_.errors_found = true;
             model_.set_mark(k, toolkit::error_light_red,
-                            !number ? QStringLiteral("Not a number")
-                                    : QStringLiteral("Beyond the largest number the program "
-                                                     "holds, about 3.4E+38"));
+                            //: Why a field's entry is refused: its tooltip, and what a
+                            //: screen reader hears of it.
+                            !number ? QCoreApplication::translate("Form1", "Not a number")
+                                    : QCoreApplication::translate(
+                                          "Form1", "Beyond the largest number the program "
+                                                   "holds, about 3.4E+38"));
             return;
         }
         model_.set_accepted(static_cast<std::size_t>(i), *number);
@@ -77,7 +82,9 @@ void Form1::check_the_values(int index) {
 void Form1::Convert_Click(int Index) {
     if (Index < 0 || Index > 3)
         return;
-    const form::FormHistory::Step step(history_, QStringLiteral("Convert"));
+    //: An undo step, named in the menu as "Undo %1".
+    const form::FormHistory::Step step(history_,
+                                       QCoreApplication::translate("FormHistory", "Convert"));
     if (!state_.recall_in_progress)
         model_.set_selected(0);
     state_.converted_group = Index;
@@ -94,8 +101,9 @@ void Form1::Convert_Click(int Index) {
             state_.errors_found = true;
             for (int k = 6 * Index; k < 6 * Index + 6; ++k)
                 model_.set_mark(k, toolkit::error_light_red,
-                                QStringLiteral("The results of these entries are too large "
-                                               "to show"));
+                                QCoreApplication::translate(
+                                    "Form1", "The results of these entries are too large "
+                                             "to show"));
         }
     }
     if (state_.errors_found) {
@@ -109,7 +117,9 @@ void Form1::Convert_Click(int Index) {
 }
 
 void Form1::CLEAR_Click() {
-    const form::FormHistory::Step step(history_, QStringLiteral("Clear Screen"));
+    //: An undo step, named in the menu as "Undo %1".
+    const form::FormHistory::Step step(history_,
+                                       QCoreApplication::translate("FormHistory", "Clear Screen"));
     for (int k = 0; k < static_cast<int>(fields_.size()); ++k)
         model_.set_text(k, QStringLiteral("0"));
     Convert_Click(0);

@@ -2,6 +2,8 @@
 
 #include "toolkit/palette.h"
 
+#include <QString>
+
 #include <span>
 #include <string_view>
 
@@ -42,6 +44,13 @@ inline constexpr float client_width = 12495;
 inline constexpr float client_height = 6915;
 
 std::span<const ControlDef> control_definitions();
+
+// A control's caption as the window shows it, in the desktop's language: captions and spoken
+// names are marked for translation under the context "Form1". A text box's default text and
+// the one- and two-character captions (A, B, C, 0, 1, 2, 10) stay as they are.
+QString shown_caption(const ControlDef &def);
+// The name screen readers say, in the desktop's language; empty where there is none.
+QString spoken_name(const ControlDef &def);
 std::span<const LineDef> line_definitions();
 
 } // namespace form

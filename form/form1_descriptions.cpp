@@ -3,6 +3,7 @@
 #include "calc/unbalance.h"
 #include "toolkit/number_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace form {
@@ -14,6 +15,10 @@ const QChar minus(0x2212);
 QString degrees(const QString &text) {
     return text + QChar(0x00B0);
 }
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(ScreenReaderText)
+};
 
 } // namespace
 
@@ -38,7 +43,9 @@ QString case_summary(const SavedCase &saved) {
         const QString first = readable(saved.texts[row]);
         const QString second = readable(saved.texts[row + 3]);
         if (polar) {
-            rows << label + QLatin1Char(' ') + first + QStringLiteral(" at ") + degrees(second);
+            //: A phasor of a saved case, as "A 7.25 at 0°": %1 its label, %2 its magnitude,
+            //: %3 its angle.
+            rows << Words::tr("%1 %2 at %3").arg(label, first, degrees(second));
         } else if (second.startsWith(minus) || second.startsWith(QLatin1Char('+'))) {
             rows << label + QLatin1Char(' ') + first + QLatin1Char(' ') + second.at(0) +
                         QStringLiteral(" j") + second.mid(1);
@@ -52,22 +59,25 @@ QString case_summary(const SavedCase &saved) {
 QString unbalance_summary(const calc::PhasorState &state) {
     const auto u = calc::unbalance(state);
     if (!u)
-        return QStringLiteral("No unbalance ratio: the positive sequence is zero.");
-    QString text = QStringLiteral("Unbalance |V2|/|V1| %1 %, |V0|/|V1| %2 %.")
+        return Words::tr("No unbalance ratio: the positive sequence is zero.");
+    //: %1 and %2 are percentages.
+    QString text = Words::tr("Unbalance |V2|/|V1| %1 %, |V0|/|V1| %2 %.")
                        .arg(toolkit::format_fixed(u->negative_percent, 1),
                             toolkit::format_fixed(u->zero_percent, 1));
     if (u->turns_acb)
-        text += QStringLiteral(" The set turns A-C-B: its phases rotate the other way, or two "
-                               "of them are swapped.");
+        text += QLatin1Char(' ') + Words::tr("The set turns A-C-B: its phases rotate the other "
+                                             "way, or two of them are swapped.");
     else if (u->equal_sequences)
-        text += QStringLiteral(" |V2| and |V1| are equal within the precision held: the phase "
-                               "order cannot be told from them.");
+        text += QLatin1Char(' ') + Words::tr("|V2| and |V1| are equal within the precision held: "
+                                             "the phase order cannot be told from them.");
     return text;
 }
 
 QString phasor_in_words(double magnitude, double degrees_shown) {
-    return readable(toolkit::format_significant(magnitude, 3)) + QStringLiteral(" at ") +
-           degrees(readable(toolkit::format_fixed(degrees_shown, 1)));
+    //: A phasor as "1 at −120°": %1 its magnitude, %2 its angle.
+    return Words::tr("%1 at %2")
+        .arg(readable(toolkit::format_significant(magnitude, 3)),
+             degrees(readable(toolkit::format_fixed(degrees_shown, 1))));
 }
 
 } // namespace form

@@ -2,6 +2,8 @@
 
 #include "form/reading_room.h"
 
+#include <QCoreApplication>
+
 void Form1::Option1_Click(int Index) {
     state_.save_case = false;
     state_.jpunched = static_cast<std::int16_t>(Index);
@@ -37,7 +39,9 @@ void Form1::save_or_recall_case() {
         reading_->slot_taken(s.jslot);
         return;
     }
-    const form::FormHistory::Step step(history_, QStringLiteral("Recall"));
+    //: An undo step, named in the menu as "Undo %1".
+    const form::FormHistory::Step step(history_,
+                                       QCoreApplication::translate("FormHistory", "Recall"));
     model_.set_selected(s.jpunched);
     const form::SavedCase &saved = s.saved.at(static_cast<std::size_t>(s.jpunched));
     for (int i = 0; i < 6; ++i)

@@ -93,19 +93,20 @@ namespace form {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CaseReport", text);
-}
+// The report's texts, under one context for translators.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(CaseReport)
+};
 
 // One line of note for the report, or nothing when the user cancels.
 std::optional<QString> ask_note(QWidget *parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Report"));
+    dialog.setWindowTitle(Words::tr("Report"));
     auto *layout = new QVBoxLayout(&dialog);
-    auto *label = new QLabel(tr("A note for the report (optional, one line):"), &dialog);
+    auto *label = new QLabel(Words::tr("A note for the report (optional, one line):"), &dialog);
     auto *note = new QLineEdit(&dialog);
     note->setMaxLength(static_cast<int>(longest_note));
-    note->setAccessibleName(tr("Note"));
+    note->setAccessibleName(Words::tr("Note"));
     label->setBuddy(note);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -125,9 +126,9 @@ void ask_and_save_report(Form1 &form) {
     if (!note)
         return;
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(&form, tr("Save Report As"),
+    QString path = QFileDialog::getSaveFileName(&form, Words::tr("Save Report As"),
                                                 QDir(folder).filePath(QStringLiteral("report.pdf")),
-                                                tr("PDF document (*.pdf)"));
+                                                Words::tr("PDF document (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -12,9 +12,12 @@ namespace form {
 
 namespace {
 
-QAction *named_action(QWidget &window, const QString &name, const QKeySequence &keys = {}) {
-    auto *action = new QAction(name, &window);
-    action->setObjectName(name);
+// name is marked with QT_TRANSLATE_NOOP("FormActions", ...): the entry shows it in the
+// desktop's language, and its object name, which the replay driver's menu command matches,
+// is the English.
+QAction *named_action(QWidget &window, const char *name, const QKeySequence &keys = {}) {
+    auto *action = new QAction(QCoreApplication::translate("FormActions", name), &window);
+    action->setObjectName(QString::fromUtf8(name));
     if (!keys.isEmpty()) {
         action->setShortcut(keys);
         // A window shortcut: it works wherever the focus is, in a field too, whose own keys
@@ -33,23 +36,22 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
     , history_(history) {
     window.addAction(history_.undo_action());
     window.addAction(history_.redo_action());
-    copy_results = named_action(window, QStringLiteral("Copy Results"),
+    copy_results = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Copy Results"),
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    save_results = named_action(window, QStringLiteral("Save Results As\u2026"));
-    copy_diagrams = named_action(window, QStringLiteral("Copy Diagrams"),
+    save_results = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Save Results As\u2026"));
+    copy_diagrams = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Copy Diagrams"),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    save_diagrams = named_action(window, QStringLiteral("Save Diagrams As\u2026"));
-    print_diagrams = named_action(window, QStringLiteral("Print Diagrams\u2026"),
+    save_diagrams =
+        named_action(window, QT_TRANSLATE_NOOP("FormActions", "Save Diagrams As\u2026"));
+    print_diagrams = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Print Diagrams\u2026"),
                                   QKeySequence(Qt::CTRL | Qt::Key_P));
-    save_report = named_action(window, QStringLiteral("Save Report As\u2026"));
-    print_report = named_action(window, QStringLiteral("Print Report\u2026"));
-    show_reading =
-        named_action(window, QStringLiteral("Show Reading"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    show_reading->setText(QCoreApplication::translate("form::FormActions", "Show Reading"));
+    save_report = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Save Report As\u2026"));
+    print_report = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Print Report\u2026"));
+    show_reading = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Show Reading"),
+                                QKeySequence(Qt::CTRL | Qt::Key_R));
     show_reading->setCheckable(true);
-    enter_line_to_line = named_action(window, QStringLiteral("Enter Line-to-Line Voltages\u2026"));
-    enter_line_to_line->setText(
-        QCoreApplication::translate("form::FormActions", "Enter Line-to-Line Voltages\u2026"));
+    enter_line_to_line =
+        named_action(window, QT_TRANSLATE_NOOP("FormActions", "Enter Line-to-Line Voltages\u2026"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
 }
@@ -68,8 +70,9 @@ void FormActions::follow_model() {
 void FormActions::add_keeping(QAction *keep, QAction *forget) {
     keep_ = keep;
     forget_ = forget;
-    keep_->setObjectName(keep_->text());
-    forget_->setObjectName(forget_->text());
+    // The English names, whatever language the entries show.
+    keep_->setObjectName(QStringLiteral("Keep Cases Between Runs"));
+    forget_->setObjectName(QStringLiteral("Forget All Cases"));
 }
 
 QMenu *FormActions::context_menu() const {

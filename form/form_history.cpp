@@ -1,6 +1,7 @@
 #include "form/form_history.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,7 +40,8 @@ private:
 class TypingCommand : public QUndoCommand {
 public:
     TypingCommand(FormModel &model, int field, QString before, QString after)
-        : QUndoCommand(QStringLiteral("Typing"))
+        //: An undo step, named in the menu as "Undo %1".
+        : QUndoCommand(QCoreApplication::translate("FormHistory", "Typing"))
         , model_(model)
         , field_(field)
         , before_(std::move(before))

@@ -4,6 +4,7 @@
 #include "calc/unbalance.h"
 #include "toolkit/save_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,8 +24,10 @@ namespace {
 
 constexpr QStringView point = u".";
 
+// The table's labels, in the desktop's language and in English for the CSV.
 ResultCell label(const char *text) {
-    return {QString::fromUtf8(text), std::nullopt, -1};
+    return {QCoreApplication::translate("ResultsTable", text), std::nullopt, -1,
+            QString::fromUtf8(text)};
 }
 
 // A decimal place for a resolution; a set of zero phasors has no resolution and no digits
@@ -37,7 +40,7 @@ ResultCell at_place(double value, int place) {
     const QString text = toolkit::format_at_place(value, place, point);
     if (text.isEmpty())
         return {};
-    return {text, toolkit::parse_number(text, point)->value, std::max(0, -place)};
+    return {text, toolkit::parse_number(text, point)->value, std::max(0, -place), {}};
 }
 
 // The number is the one the text denotes: a single read as typed (4.33F) is 4.33 in a
@@ -46,7 +49,7 @@ template <calc::PhasorPart Real> ResultCell as_entered(Real value) {
     const QString text = toolkit::format_shortest(value, point);
     if (text.isEmpty())
         return {};
-    return {text, toolkit::parse_number(text, point)->value, -1};
+    return {text, toolkit::parse_number(text, point)->value, -1, {}};
 }
 
 // The angle the window shows for the zero phasor: rect_to_polar puts it on the imaginary
@@ -105,8 +108,11 @@ ResultsTable results_table(const ResultsCase &results) {
     };
     ResultsTable table;
     table.rows = {
-        {label("Phasor"), label("Magnitude"), label("Angle (degrees)"), label("Real part"),
-         label("Imaginary part")},
+        {label(QT_TRANSLATE_NOOP("ResultsTable", "Phasor")),
+         label(QT_TRANSLATE_NOOP("ResultsTable", "Magnitude")),
+         label(QT_TRANSLATE_NOOP("ResultsTable", "Angle (degrees)")),
+         label(QT_TRANSLATE_NOOP("ResultsTable", "Real part")),
+         label(QT_TRANSLATE_NOOP("ResultsTable", "Imaginary part"))},
         row(0, "A", s.va_mag, s.va_ang, s.va_real, s.va_imag),
         row(1, "B", s.vb_mag, s.vb_ang, s.vb_real, s.vb_imag),
         row(2, "C", s.vc_mag, s.vc_ang, s.vc_real, s.vc_imag),
@@ -122,13 +128,15 @@ ResultsTable results_table(const ResultsCase &results) {
     const double v1 = written(4);
     const double v2 = written(5);
     const bool ratios = v1 > 0 && std::isfinite(v1);
-    table.rows.append(
-        {label("|V2|/|V1| (%)"), ratios ? percent(v2, v1, results.resolution) : label("no ratio")});
-    table.rows.append(
-        {label("|V0|/|V1| (%)"), ratios ? percent(v0, v1, results.resolution) : label("no ratio")});
+    const ResultCell no_ratio = label(QT_TRANSLATE_NOOP("ResultsTable", "no ratio"));
+    table.rows.append({label(QT_TRANSLATE_NOOP("ResultsTable", "|V2|/|V1| (%)")),
+                       ratios ? percent(v2, v1, results.resolution) : no_ratio});
+    table.rows.append({label(QT_TRANSLATE_NOOP("ResultsTable", "|V0|/|V1| (%)")),
+                       ratios ? percent(v0, v1, results.resolution) : no_ratio});
     const std::optional<calc::Unbalance> unbalance = calc::unbalance(s);
     if (unbalance && unbalance->turns_acb)
-        table.rows.append({label("Phase order"), label("A-C-B")});
+        table.rows.append({label(QT_TRANSLATE_NOOP("ResultsTable", "Phase order")),
+                           ResultCell{QStringLiteral("A-C-B"), std::nullopt, -1, {}}});
     return table;
 }
 
@@ -172,7 +180,7 @@ QByteArray results_csv(const ResultsTable &table) {
     for (const QList<ResultCell> &row : table.rows) {
         QStringList cells;
         for (const ResultCell &cell : row) {
-            QString field = cell.text;
+            QString field = cell.english.isEmpty() ? cell.text : cell.english;
             if (field.contains(u',') || field.contains(u'"') || field.contains(u'\n') ||
                 field.contains(u'\r'))
                 field = QLatin1Char('"') + field.replace(u'"', QLatin1String("\"\"")) +
@@ -223,10 +231,10 @@ private:
 QString write_workbook(const QByteArray &file, const ResultsTable &table) {
     const CNumbers numbers;
     if (!numbers.holds())
-        return QStringLiteral("the number settings could not be set");
+        return QCoreApplication::translate("ResultsTable", "the number settings could not be set");
     lxw_workbook *workbook = workbook_new(file.constData());
     if (workbook == nullptr)
-        return QStringLiteral("the workbook could not be started");
+        return QCoreApplication::translate("ResultsTable", "the workbook could not be started");
     lxw_worksheet *sheet = workbook_add_worksheet(workbook, "Results");
     lxw_format *bold = workbook_add_format(workbook);
     format_set_bold(bold);
@@ -268,7 +276,8 @@ QString write_workbook(const QByteArray &file, const ResultsTable &table) {
 }
 
 QString could_not_write(const QString &path, const QString &reason) {
-    return QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("SaveFile", "Could not write %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace

@@ -14,7 +14,9 @@
 //
 // The clipboard's text follows the desktop's decimal separator, for pasting into a
 // spreadsheet. The files read the same in every locale: CSV for scripts (comma-separated,
-// "." decimals, RFC 4180 quoting, UTF-8) and an Excel workbook with numbers as numeric cells.
+// "." decimals, RFC 4180 quoting, UTF-8, English labels) and an Excel workbook with numbers
+// as numeric cells. The clipboard and the workbook have the labels in the desktop's
+// language.
 
 #include "calc/phasor_state.h"
 #include "toolkit/number_text.h"
@@ -41,11 +43,13 @@ struct ResultsCase {
 };
 
 // A label, or a number with the text that writes it ("." as its separator) and the decimals
-// it was written with (-1: the shortest text of an entered value).
+// it was written with (-1: the shortest text of an entered value). A label is in the
+// desktop's language; english is what the CSV writes instead, where that differs.
 struct ResultCell {
     QString text;
     std::optional<double> number;
     int decimals = -1;
+    QString english;
 };
 
 struct ResultsTable {

@@ -1,5 +1,6 @@
 #include "toolkit/save_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -11,19 +12,20 @@ QString write_failure_cause(int error_number, const QString &qt_text) {
     switch (error_number) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("SaveFile", "the disk is full"));
     case EFBIG:
-        return QStringLiteral("the file would be too large");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("SaveFile", "the file would be too large"));
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("the folder cannot be written");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("SaveFile", "the folder cannot be written"));
     default:
         break;
     }
     // After a short write Qt may have nothing better than "Unknown error".
     if (qt_text.isEmpty() || qt_text == QLatin1String("Unknown error"))
-        return QStringLiteral("the file could not be written whole");
+        return QString::fromUtf8(
+            QT_TRANSLATE_NOOP("SaveFile", "the file could not be written whole"));
     return qt_text;
 }
 
@@ -43,9 +45,13 @@ QString save_file(const QString &path, const QByteArray &data) {
                        step([&] { return file.commit(); });
     if (saved)
         return {};
-    const QString cause = write_failure_cause(error_number, file.errorString());
+    // Qt's own text has no entry here and stays as Qt wrote it.
+    const QString cause = QCoreApplication::translate(
+        "SaveFile", write_failure_cause(error_number, file.errorString()).toUtf8().constData());
     file.cancelWriting();
-    return QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), cause);
+    //: %1 is the file's path, %2 why it failed, as in "the disk is full".
+    return QCoreApplication::translate("SaveFile", "Could not write %1: %2")
+        .arg(QDir::toNativeSeparators(path), cause);
 }
 
 } // namespace toolkit

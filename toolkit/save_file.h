@@ -13,7 +13,8 @@ namespace toolkit {
 QString save_file(const QString &path, const QByteArray &data);
 
 // Why a write failed, in plain words: from the C library's error number where it names a
-// cause the user can act on, else Qt's own text.
+// cause the user can act on, else Qt's own text. Our own causes are in English, for
+// standard error; QCoreApplication::translate("SaveFile", cause) gives the window's words.
 QString write_failure_cause(int error_number, const QString &qt_text);
 
 } // namespace toolkit

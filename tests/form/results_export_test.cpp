@@ -134,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Form, ResultsTable, testing::ValuesIn(goldens),
 // fields, CRLF line ends, UTF-8, and numbers with "." whatever the desktop's separator.
 TEST(ResultsFiles, csv_is_one_convention_in_every_locale) {
     form::ResultsTable table;
-    table.rows = {{{"Phasor", {}, -1}, {QString::fromUtf8("a,b \"c\"\u00b0"), {}, -1}},
-                  {{"V1", {}, -1}, {"6350.900", 6350.9, 3}, {"line\nbreak", {}, -1}}};
+    table.rows = {{{"Phasor", {}, -1, {}}, {QString::fromUtf8("a,b \"c\"\u00b0"), {}, -1, {}}},
+                  {{"V1", {}, -1, {}}, {"6350.900", 6350.9, 3, {}}, {"line\nbreak", {}, -1, {}}}};
     EXPECT_EQ(form::results_csv(table),
               QByteArray("Phasor,\"a,b \"\"c\"\"\xc2\xb0\"\r\nV1,6350.900,\"line\nbreak\"\r\n"));
     EXPECT_EQ(form::results_text(table, u","),
