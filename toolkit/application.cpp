@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -131,7 +134,47 @@ double fitting_zoom(const QScreen *screen, QSize defined_size) {
                     double(room.height()) / defined_size.height());
 }
 
+// The translators installed so far: one set for the life of the application, however often
+// setup_application runs.
+QList<QTranslator *> &installed_translators() {
+    static QList<QTranslator *> translators;
+    return translators;
+}
+
 } // namespace
+
+std::optional<QLocale> translated_language(const QLocale &locale) {
+    // Qt on Unix lists LANGUAGE first, then LC_ALL, LC_MESSAGES and LANG: only the first
+    // counts, so LANGUAGE=en under German number settings keeps the program's own English.
+    const QStringList languages = locale.uiLanguages();
+    if (languages.isEmpty())
+        return std::nullopt;
+    const QLocale first(languages.front());
+    if (first.language() == QLocale::English || first.language() == QLocale::C ||
+        first.language() == QLocale::AnyLanguage)
+        return std::nullopt;
+    return first;
+}
+
+int install_translations(const QLocale &locale) {
+    QCoreApplication *app = QCoreApplication::instance();
+    const std::optional<QLocale> language = translated_language(locale);
+    if (app == nullptr || !installed_translators().isEmpty() || !language)
+        return static_cast<int>(installed_translators().size());
+    const std::pair<QString, QString> catalogues[] = {
+        {QStringLiteral("trivane"), QStringLiteral(":/i18n")},
+        {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+    };
+    for (const auto &[name, folder] : catalogues) {
+        auto *translator = new QTranslator(app);
+        if (translator->load(*language, name, QStringLiteral("_"), folder) &&
+            QCoreApplication::installTranslator(translator))
+            installed_translators().append(translator);
+        else
+            delete translator;
+    }
+    return static_cast<int>(installed_translators().size());
+}
 
 void name_application() {
     QCoreApplication::setOrganizationName(QStringLiteral("trivane"));
@@ -145,6 +188,10 @@ void setup_application(QApplication &app) {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new ZoomedStyle(fusion));
     app.setFont(default_font());
+    install_translations(QLocale::system());
+    // The form is laid out left to right in every language: a right-to-left catalogue of
+    // Qt's own (Arabic, Persian) would otherwise turn the whole application round.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
     // Room for a sheet's picture on a 3840 x 2160 screen (about 18 MB) beside the style's own.
     QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 64 * 1024));
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 class QApplication;
 class QFont;
+class QLocale;
 class QScreen;
 class QSize;
 class QWidget;
@@ -15,9 +18,19 @@ namespace toolkit {
 // runs.
 void name_application();
 
-// The look every window of the program shares: one widget style on every platform
-// and the default font. Call once, right after the QApplication is created.
+// The look every window of the program shares: one widget style on every platform, the
+// default font, the catalogues of the desktop's language (install_translations) and a
+// left-to-right layout. Call once, right after the QApplication is created.
 void setup_application(QApplication &app);
+
+// The language the window's texts are translated to: the first of the locale's UI languages,
+// or none where that is English or unset (the program's texts are English).
+std::optional<QLocale> translated_language(const QLocale &locale);
+
+// Installs the program's catalogue (trivane_LANG.qm, compiled in under :/i18n) and Qt's own
+// qtbase catalogue for its dialogs, for translated_language(locale); nothing under English or
+// when the application has them already. Gives how many the application has.
+int install_translations(const QLocale &locale);
 
 // The font the window definition asks for (a 13-pixel sans, regular or bold).
 QFont form_font(bool bold = false);

@@ -53,6 +53,8 @@ FormWindow::FormWindow(double client_width_twips, double client_height_twips, QW
     : QWidget(parent)
     , layout_(new TwipsLayout(this, QSizeF(client_width_twips, client_height_twips))) {
     setMinimumSize(defined_size());
+    // Twips place every control from the left, in every language.
+    setLayoutDirection(Qt::LeftToRight);
     layout_->set_preferred_zoom(opening_zoom(screen(), defined_size()));
     resize(layout_->sizeHint());
     layout_->setGeometry(rect());

@@ -5,9 +5,11 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian packages. Building and starting the window: a compiler, CMake, Ninja, Qt (whose
 # qt6-base-dev brings the X11 platform plugin, qt6-qpa-plugins) and the font the window is
-# laid out for; pkg-config and libxlsxwriter for the results workbook.
+# laid out for; pkg-config and libxlsxwriter for the results workbook; Qt's Linguist tools
+# (qt6-tools-dev for CMake, qt6-l10n-tools for lupdate and lrelease) that compile the
+# catalogues in, Qt's own catalogues for its dialogs and a font with Chinese characters.
 APP_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2 pkg-config
-  libxlsxwriter-dev)
+  libxlsxwriter-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei)
 # The tests besides: GoogleTest, the German, Arabic and Persian locales, a fallback font, the
 # validators, dpkg tools and man the packaging tests run, a real X server with its tools
 # for the command-line test's display and window-icon checks, the PDF tools that read a

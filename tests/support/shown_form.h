@@ -47,7 +47,7 @@ inline void keep_no_cases(Form1 &form) {
     const std::unique_ptr<QMenu> menu(form.actions().context_menu());
     const auto asked = std::exchange(form.ask, [](const QString &) { return true; });
     for (QAction *action : menu->actions()) {
-        if (action->text() == QLatin1String("Keep Cases Between Runs"))
+        if (action->objectName() == QLatin1String("Keep Cases Between Runs"))
             action->setChecked(false);
     }
     form.ask = asked;
