@@ -27,7 +27,7 @@ int main(int argc, char **argv) {
                                                             : icon_art::icon());
 
     Form1 window;
-    window.restore_geometry();
+    form::restore_geometry(window);
     window.show();
     return QApplication::exec();
 }

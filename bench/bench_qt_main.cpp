@@ -15,6 +15,7 @@ int main(int argc, char **argv) {
     for (const char *name :
          {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
         setenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit().constData(), 1);
+    toolkit::name_application();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     benchmark::Initialize(&argc, argv);

@@ -24,6 +24,7 @@ public:
 } // namespace
 
 int main(int argc, char **argv) {
+    toolkit::name_application();
     QApplication app(argc, argv);
     toolkit::setup_application(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.trivane.Trivane"));

@@ -19,10 +19,10 @@ const QString keep_key = QStringLiteral("cases/keep");
 // Closing says why it waits once the worker has taken this long.
 constexpr int patient_ms = 3000;
 
-// ~/.config/trivane/trivane.conf, whatever the program's name: the replay driver shares it.
+// ~/.config/trivane/trivane.conf, which start-up names for the program and the replay driver.
 std::unique_ptr<QSettings> open_settings(const QString &file) {
     if (file.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("trivane"), QStringLiteral("trivane"));
+        return std::make_unique<QSettings>();
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 

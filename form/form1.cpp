@@ -1,10 +1,12 @@
 #include "form/form1.h"
 
 #include "calc/phasor.h"
+#include "form/case_keeping.h"
 #include "form/cell_paste.h"
 #include "form/diagram_outputs.h"
 #include "form/form1_definition.h"
 #include "form/form1_report.h"
+#include "form/form1_results.h"
 #include "form/form_actions.h"
 #include "form/reading_room.h"
 #include "form/screen_reader_text.h"
@@ -16,11 +18,12 @@
 #include "toolkit/sheet.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -136,6 +139,9 @@ void bind(Form1 &form, const form::ControlDef &def, QWidget *widget) {
 Form1::Form1(QWidget *parent)
     : toolkit::FormWindow(form::client_width, form::client_height, parent) {
     setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
+    ask = [this](const QString &question) {
+        return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+    };
     create_controls();
     Form_Load();
 
@@ -152,8 +158,10 @@ Form1::Form1(QWidget *parent)
     screen_reader_ = new form::ScreenReaderText(*this, model_, plot_area);
     diagrams_ = new form::DiagramOutputs(*this, model_);
     actions_ = new form::FormActions(*this, model_, history_);
-    connect(actions_->copy_results, &QAction::triggered, this, [this] { copy_results(); });
-    connect(actions_->save_results, &QAction::triggered, this, [this] { ask_and_save_results(); });
+    connect(actions_->copy_results, &QAction::triggered, this,
+            [this] { form::copy_results(*this); });
+    connect(actions_->save_results, &QAction::triggered, this,
+            [this] { form::ask_and_save_results(*this); });
     connect(actions_->copy_diagrams, &QAction::triggered, diagrams_, &form::DiagramOutputs::copy);
     connect(actions_->save_diagrams, &QAction::triggered, diagrams_,
             &form::DiagramOutputs::ask_and_save);
@@ -164,12 +172,12 @@ Form1::Form1(QWidget *parent)
     connect(reading_, &form::ReadingRoom::reading_changed, this,
             [this] { screen_reader_->set_verdict(form::verdict_text(reading_->reading())); });
 
-    set_up_keeping();
+    keeping_ = std::make_unique<form::CaseKeeping>(*this, model_, *screen_reader_);
     connect(actions_->save_report, &QAction::triggered, this,
             [this] { form::ask_and_save_report(*this); });
     connect(actions_->print_report, &QAction::triggered, this,
             [this] { form::ask_and_print_report(*this); });
-    actions_->add_keeping(keep_action_, forget_action_);
+    actions_->add_keeping(keeping_->keep_action(), keeping_->forget_action());
 }
 
 void Form1::create_controls() {
@@ -246,13 +254,9 @@ void Form1::create_controls() {
         fields_[i] = &(this->*field_members[i].second);
 
     toolkit::install_accessible_roles();
-    show_the_model();
-    mag_b.widget()->setFocus();
-}
 
-// The widgets show the model; every edit of a field, typed or set by a program, goes to the
-// history as typing, and from there into the model.
-void Form1::show_the_model() {
+    // The widgets show the model; every edit of a field, typed or set by a program, goes to
+    // the history as typing, and from there into the model.
     for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
         // create_controls makes every text box an EntryField.
         auto *entry =
@@ -300,6 +304,7 @@ void Form1::show_the_model() {
         if (canvas().picture() != model_.drawing())
             canvas().show_picture(model_.drawing());
     });
+    mag_b.widget()->setFocus();
 }
 
 void Form1::Form_Load() {
@@ -317,10 +322,6 @@ void Form1::Form_Load() {
         label->setVisible(false);
 }
 
-void Form1::describe_slot(int slot) {
-    screen_reader_->describe_slot(slot);
-}
-
 void Form1::notify(const QString &text) {
     if (notice_ == nullptr)
         notice_ = new toolkit::Notice(this);
@@ -332,13 +333,9 @@ QString Form1::take_notice() {
     return std::exchange(latest_notice_, QString());
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent *event) {
-    // Everything outside the fields, whose own menus come first: the plot area, the frames,
-    // the labels, the buttons and the background.
-    QMenu *menu = actions_->context_menu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-    event->accept();
+void Form1::closeEvent(QCloseEvent *event) {
+    keeping_->close();
+    toolkit::FormWindow::closeEvent(event);
 }
 
 std::array<toolkit::TextBox *, 6> group_fields(const Form1 &form, int index) {

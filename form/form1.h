@@ -16,6 +16,9 @@
 //   form::ScreenReaderText what tooltips and screen readers tell, built from the model.
 //   form::DiagramOutputs   the diagrams as one figure: clipboard, files and printer.
 //   form::FormActions      the context menu and its actions, enabled from the model.
+//   form::CaseKeeping      the cases kept between runs in the memory buttons, the keep switch
+//                          and Forget All Cases; form::CaseMemory writes the file on a thread
+//                          of its own.
 //   form::cell_paste       where a block of pasted cells goes (a pure mapping).
 //   form::ReadingRoom      the reading beside the form (its own window): relay quantities,
 //                          the superimposed set, the fault reading, the transformer view and
@@ -32,21 +35,20 @@
 // (form1_plot.cpp) then reads the numbers, places the plot captions (activate_labels,
 // form1_labels.cpp), draws the four diagrams on the form's retained canvas and records that
 // drawing in the model. A completed drawing autosaves the case; Option1_Click recalls one
-// (form1_memory.cpp). The results table, Copy Results and Save Results As are in
-// form1_results.cpp. The window itself (its zoom, its light sheet under the diagrams) is
-// toolkit::FormWindow's.
+// (form1_memory.cpp). The results table, Copy Results and Save Results As are free functions
+// of the form (form1_results.h), as the report is (form1_report.h). The window itself (its zoom,
+// its light sheet under the diagrams) is toolkit::FormWindow's.
 //
-// What outlives a run is in form1_keep.cpp: every save also goes to form::CaseMemory, which
-// writes the file on a thread of its own and whose cases start-up reads back into the ring,
-// and closing keeps the window's place and size.
+// What outlives a run is form::CaseKeeping's: every save also goes to its form::CaseMemory,
+// whose cases start-up reads back into the ring, and closing keeps the window's place and size.
 
 #include "calc/phasor_state.h"
+#include "form/case_keeping.h"
 #include "form/diagram_outputs.h"
 #include "form/form_actions.h"
 #include "form/form_history.h"
 #include "form/form_model.h"
 #include "form/form_state.h"
-#include "form/case_memory.h"
 #include "toolkit/controls.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
@@ -58,17 +60,13 @@
 #include <functional>
 #include <memory>
 
-class QAction;
 class QCloseEvent;
-class QContextMenuEvent;
-class QMenu;
 class QPushButton;
 class QWidget;
 
 namespace form {
 class ReadingRoom;
 class ScreenReaderText;
-struct ResultsTable;
 } // namespace form
 namespace toolkit {
 class Notice;
@@ -83,27 +81,22 @@ public:
     void CLEAR_Click();
     void Option1_Click(int Index);
 
-    // The case shown, and the rooms around it, for tests and the replay driver.
+    // The case shown, and the rooms around it, for the rooms, tests and the replay driver.
     const form::FormModel &model() const { return model_; }
     form::FormHistory &history() { return history_; }
     form::DiagramOutputs &diagrams() { return *diagrams_; }
     form::FormActions &actions() { return *actions_; }
+    form::ReadingRoom &reading() const { return *reading_; }
+    // The cases kept between runs: tests, benchmarks and the replay driver wait for it.
+    form::CaseMemory &case_memory() { return keeping_->memory(); }
 
     // A short message over the window for a few seconds, spoken by screen readers.
     void notify(const QString &text);
     // The latest message shown since the previous call, or an empty text.
     QString take_notice();
 
-    // The cases kept between runs: tests, benchmarks and the replay driver wait for it.
-    form::CaseMemory &case_memory() { return *memory_; }
-
     // A Yes/No question; Yes gives true. Shows a dialog unless a driver answers instead.
     std::function<bool(const QString &question)> ask;
-    // Puts the window where it was closed last, and at that size, on a screen that exists.
-    void restore_geometry();
-    // The results table as comma-separated values into the file at path, written whole; a
-    // failure, or no results to save, is told in the notice.
-    void save_results(const QString &path);
 
     // The 24 fields in the order the check and the Clear command walk them.
     const std::array<toolkit::TextBox *, 24> &all_fields() const { return fields_; }
@@ -122,28 +115,12 @@ public:
     std::array<toolkit::OptionButton, 11> Option1; // Index 1 to 10
 
 protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // What outlives a run (form1_keep.cpp).
-    void set_up_keeping();
-    void restore_memory();
-    void forget_all_cases();
-
-    // The controls of the window definition, their members and the rooms' wiring.
+    // The controls of the window definition, their members, and the widgets' link to the
+    // model and its history.
     void create_controls();
-    void show_the_model();
-    // What a memory button tells screen readers and its tooltip, from the memory.
-    void describe_slot(int slot);
-
-    // The results as a table onto the clipboard (form1_results.cpp). Copying results does
-    // nothing unless the last conversion showed some.
-    void copy_results();
-    // The one table of results that Copy Results and Save Results As write: a header row,
-    // the six phasors, the two ratios and, for a set that turns A-C-B, the phase order.
-    form::ResultsTable results_table() const;
-    void ask_and_save_results();
 
     // Start-up and the procedures of the form.
     void Form_Load();
@@ -153,7 +130,7 @@ private:
     void save_or_recall_case();
 
     form::FormModel model_;
-    // Views of the model kept under the names the procedures and the store use.
+    // Views of the model kept under the names the procedures use.
     form::FormState &state_ = model_.state();
     calc::PhasorState &phasors_ = model_.phasors();
     const std::array<toolkit::EntryNumber, 6> &accepted_ = model_.accepted();
@@ -167,9 +144,7 @@ private:
     toolkit::Notice *notice_ = nullptr;
     QString latest_notice_; // since the last take_notice()
 
-    std::unique_ptr<form::CaseMemory> memory_;
-    QAction *keep_action_ = nullptr;
-    QAction *forget_action_ = nullptr;
+    std::unique_ptr<form::CaseKeeping> keeping_;
 };
 
 // The six fields of a group of the window, in reading order (magnitudes or real parts first).

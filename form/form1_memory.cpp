@@ -1,6 +1,7 @@
 #include "form/form1.h"
 
 #include "form/reading_room.h"
+#include "form/screen_reader_text.h"
 
 #include <QCoreApplication>
 
@@ -32,9 +33,9 @@ void Form1::save_or_recall_case() {
         for (int i = 0; i < 6; ++i)
             saved.texts[static_cast<std::size_t>(i)] = model_.text(6 * saved.group + i);
         if (previous != 0)
-            describe_slot(previous);
-        describe_slot(s.jslot);
-        memory_->keep(saved);
+            screen_reader_->describe_slot(previous);
+        screen_reader_->describe_slot(s.jslot);
+        keeping_->memory().keep(saved);
         // A pre-fault choice of this slot meant the case it held before.
         reading_->slot_taken(s.jslot);
         return;

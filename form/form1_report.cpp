@@ -7,6 +7,7 @@
 #include "form/form1.h"
 #include "form/form_model.h"
 #include "form/form1_descriptions.h"
+#include "form/reading_room.h"
 #include "toolkit/number_text.h"
 
 #include "toolkit/save_file.h"
@@ -64,6 +65,7 @@ CaseReport report_of(Form1 &form, const QString &note) {
         return report;
     const calc::PhasorState &s = model.phasors();
     report.unbalance = unbalance_summary(s);
+    report.reading = reading_lines(form.reading().reading());
     if (!model.has_drawing())
         return report;
     report.diagrams.emplace(form.diagrams().figure());

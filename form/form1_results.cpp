@@ -1,9 +1,9 @@
 // The results table: Copy Results and Save Results As.
-#include "form/form1.h"
+#include "form/form1_results.h"
 
 #include "calc/unbalance.h"
+#include "form/form1.h"
 #include "form/reading_room.h"
-#include "form/results_export.h"
 #include "toolkit/number_text.h"
 
 #include <QClipboard>
@@ -13,53 +13,58 @@
 #include <QMimeData>
 #include <QStandardPaths>
 
-// The table of the converted case: the values the check accepted, the numbers held and the
-// resolution they carry (form/results_export.h).
-form::ResultsTable Form1::results_table() const {
-    form::ResultsTable table = form::results_table(
-        {state_.converted_group, accepted_, phasors_, calc::sequence_resolution(phasors_)});
+namespace form {
+
+// The values the check accepted, the numbers held and the resolution they carry.
+ResultsTable results_table(const Form1 &form) {
+    const FormModel &model = form.model();
+    ResultsTable table =
+        results_table({model.state().converted_group, model.accepted(), model.phasors(),
+                       calc::sequence_resolution(model.phasors())});
     // What the reading says of the case, when its quantity is said or something is chosen.
-    table.rows.append(form::reading_rows(reading_->reading()));
+    table.rows.append(reading_rows(form.reading().reading()));
     return table;
 }
 
-void Form1::copy_results() {
-    if (!state_.has_results)
+void copy_results(const Form1 &form) {
+    if (!form.model().state().has_results)
         return;
-    const form::ResultsTable table = results_table();
+    const ResultsTable table = results_table(form);
     auto *data = new QMimeData;
-    data->setText(form::results_text(table, toolkit::decimal_separator()));
-    data->setHtml(form::results_html(table, toolkit::decimal_separator()));
+    data->setText(results_text(table, toolkit::decimal_separator()));
+    data->setHtml(results_html(table, toolkit::decimal_separator()));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void Form1::save_results(const QString &path) {
-    if (!state_.has_results) {
-        notify(QStringLiteral("No results to save: convert a case first."));
+void save_results(Form1 &form, const QString &path) {
+    if (!form.model().state().has_results) {
+        form.notify(QStringLiteral("No results to save: convert a case first."));
         return;
     }
-    const QString problem = form::save_results(path, results_table());
+    const QString problem = save_results(path, results_table(form));
     if (!problem.isEmpty())
-        notify(problem);
+        form.notify(problem);
 }
 
 // A workbook first, which every spreadsheet reads the same; CSV for scripts.
-void Form1::ask_and_save_results() {
-    QFileDialog dialog(this, QStringLiteral("Save Results As"));
+void ask_and_save_results(Form1 &form) {
+    QFileDialog dialog(&form, QStringLiteral("Save Results As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString workbook = QStringLiteral("Excel workbooks (*.xlsx)");
     dialog.setNameFilters({workbook, QStringLiteral("CSV files (*.csv)")});
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, workbook](const QString &f) {
-        dialog.setDefaultSuffix(f == workbook ? QStringLiteral("xlsx") : QStringLiteral("csv"));
-    });
-    // The Documents folder first, then the folder saved to last in this run.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, workbook](const QString &f) {
+            dialog.setDefaultSuffix(f == workbook ? QStringLiteral("xlsx") : QStringLiteral("csv"));
+        });
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     dialog.setDirectory(folder);
     dialog.selectFile(QStringLiteral("results.xlsx"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
         folder = QFileInfo(path).absolutePath();
-        save_results(path);
+        save_results(form, path);
     }
 }
+
+} // namespace form

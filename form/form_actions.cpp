@@ -4,6 +4,7 @@
 #include "form/form_model.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
@@ -54,6 +55,17 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
         named_action(window, QT_TRANSLATE_NOOP("FormActions", "Enter Line-to-Line Voltages\u2026"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
+    window.installEventFilter(this);
+}
+
+bool FormActions::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != &window_ || event->type() != QEvent::ContextMenu)
+        return false;
+    QMenu *menu = context_menu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+    event->accept();
+    return true;
 }
 
 void FormActions::follow_model() {
@@ -70,9 +82,6 @@ void FormActions::follow_model() {
 void FormActions::add_keeping(QAction *keep, QAction *forget) {
     keep_ = keep;
     forget_ = forget;
-    // The English names, whatever language the entries show.
-    keep_->setObjectName(QStringLiteral("Keep Cases Between Runs"));
-    forget_->setObjectName(QStringLiteral("Forget All Cases"));
 }
 
 QMenu *FormActions::context_menu() const {

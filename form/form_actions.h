@@ -37,6 +37,11 @@ public:
     // window).
     QMenu *context_menu() const;
 
+protected:
+    // The right mouse button outside the fields (whose own menus come first) opens the
+    // context menu: on the plot area, the frames, the labels, the buttons and the background.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void follow_model();
 

@@ -19,9 +19,9 @@ namespace form {
 
 namespace {
 
-// The settings file the form keeps its own place in.
+// The settings file the form keeps its own place in, which start-up names.
 std::unique_ptr<QSettings> settings() {
-    return std::make_unique<QSettings>(QStringLiteral("trivane"), QStringLiteral("trivane"));
+    return std::make_unique<QSettings>();
 }
 
 const QString open_key = QStringLiteral("reading/open");

@@ -2,6 +2,7 @@
 
 #include "form/form1.h"
 #include "form/form1_report.h"
+#include "form/form1_results.h"
 #include "toolkit/save_file.h"
 #include "form/diagram_outputs.h"
 #include "form/form_actions.h"
@@ -280,7 +281,7 @@ QString ReplaySession::accessible(const QStringList &words) {
 QString ReplaySession::export_results(const QString &path) {
     if (path.isEmpty())
         return QStringLiteral("export-results needs a file name");
-    form_.save_results(path);
+    form::save_results(form_, path);
     settle();
     return {};
 }

@@ -5,6 +5,7 @@
 #include "tests/support/shown_form.h"
 
 #include "calc/unbalance.h"
+#include "form/form1_results.h"
 #include "toolkit/number_text.h"
 
 #include <QClipboard>
@@ -234,7 +235,7 @@ void check_copy_results() {
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>") + rows[4][2] + "</td>"));
 
     const QTemporaryDir folder;
-    form->save_results(folder.filePath("r.csv"));
+    form::save_results(*form, folder.filePath("r.csv"));
     QFile saved(folder.filePath("r.csv"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(saved.readAll()), clipboard()
@@ -242,7 +243,7 @@ void check_copy_results() {
                                                       .replace(toolkit::decimal_separator(), ".")
                                                       .replace('\t', ',')
                                                       .replace("\n", "\r\n"));
-    form->save_results(folder.filePath("r.xlsx"));
+    form::save_results(*form, folder.filePath("r.xlsx"));
     QFile workbook(folder.filePath("r.xlsx"));
     ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
     EXPECT_TRUE(workbook.read(4) == "PK\x03\x04");

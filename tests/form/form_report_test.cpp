@@ -70,6 +70,9 @@ TEST(FormReport, holds_the_case_as_text_on_one_page) {
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("Unbalance |V2|/|V1|")));
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("A 7.25 \u2220 0.00\u00B0")));
     EXPECT_TRUE(pdf.text.contains(QStringLiteral("A0, B0, C0")));
+    // What the reading window shows of the case.
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("Relay quantities")));
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral("3X0 = ")));
     EXPECT_TRUE(pdf.info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
     EXPECT_TRUE(pdf.info.contains(QStringLiteral("(A4)")));
     // Every font is embedded: the "emb" column of each font row says yes.
