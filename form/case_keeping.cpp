@@ -4,6 +4,7 @@
 #include "form/screen_reader_text.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -20,8 +21,10 @@ CaseKeeping::CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen
     : form_(form)
     , model_(model)
     , screen_reader_(screen_reader)
-    , keep_action_(new QAction(QStringLiteral("Keep Cases Between Runs"), &form))
-    , forget_action_(new QAction(QStringLiteral("Forget All Cases"), &form)) {
+    , keep_action_(
+          new QAction(QCoreApplication::translate("FormActions", "Keep Cases Between Runs"), &form))
+    , forget_action_(
+          new QAction(QCoreApplication::translate("FormActions", "Forget All Cases"), &form)) {
     QObject::connect(&memory_, &CaseMemory::problem, &form,
                      [&form](const QString &notice) { form.notify(notice); });
     keep_action_->setObjectName(QStringLiteral("Keep Cases Between Runs"));
@@ -35,8 +38,9 @@ CaseKeeping::CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen
     });
     QObject::connect(keep_action_, &QAction::toggled, &form, [this](bool keep) {
         // Turning it off forgets what was kept; the memory buttons of this run stay.
-        if (!keep && !form_.ask(QStringLiteral("Stop keeping cases between runs and forget the "
-                                               "kept ones?"))) {
+        if (!keep &&
+            !form_.ask(QCoreApplication::translate(
+                "CaseKeeping", "Stop keeping cases between runs and forget the kept ones?"))) {
             const QSignalBlocker quiet(keep_action_);
             keep_action_->setChecked(true);
             return;
@@ -61,7 +65,8 @@ void CaseKeeping::restore() {
 }
 
 void CaseKeeping::forget_all() {
-    if (!form_.ask(QStringLiteral("Forget all saved cases, here and for the next runs?")))
+    if (!form_.ask(QCoreApplication::translate(
+            "CaseKeeping", "Forget all saved cases, here and for the next runs?")))
         return;
     FormState &s = model_.state();
     s.saved = {};

@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 #include <QSettings>
 
+#include <string_view>
 #include <utility>
 
 namespace form {
@@ -29,6 +30,10 @@ std::unique_ptr<QSettings> open_settings(const QString &file) {
 bool keep_switch(const QString &settings_file) {
     return open_settings(settings_file)->value(keep_key, true).toBool();
 }
+
+//: A notice; %1 is why, in English as standard error has it.
+constexpr const char *kept_for_this_run =
+    QT_TRANSLATE_NOOP("CaseMemory", "Cases are kept for this run only: %1.");
 
 // "Could not write ..." as the end of a sentence.
 QString lowered(const QString &sentence) {
@@ -73,7 +78,8 @@ void CaseMemory::set_keeping(bool keep) {
     // Off forgets what was kept; on starts afresh, whatever an older build left behind.
     queue([](MemoryStore &store) { return store.remove(); },
           [this](const StoreOutcome &outcome) {
-              tell(outcome, QStringLiteral("The kept cases could not be deleted: %1."));
+              tell(outcome,
+                   QT_TRANSLATE_NOOP("CaseMemory", "The kept cases could not be deleted: %1."));
           });
 }
 
@@ -93,8 +99,9 @@ std::vector<SavedCase> CaseMemory::restore() {
         tell_once(
             told_not_kept_,
             QStringLiteral("could not read the saved cases from %1 (%2)").arg(file, read.problem),
-            QStringLiteral("The saved cases could not be read; cases are kept for this run "
-                           "only."));
+            QCoreApplication::translate("CaseMemory",
+                                        "The saved cases could not be read; cases are kept for "
+                                        "this run only."));
         return {};
     case FileTrust::damaged:
         // The repair takes the lock and reads again: another window may have been first.
@@ -102,7 +109,7 @@ std::vector<SavedCase> CaseMemory::restore() {
               [this, problem = read.problem](const StoreOutcome &outcome) {
                   if (outcome.damage.isEmpty() && !outcome.failure.isEmpty())
                       tell_damage(problem, {});
-                  tell(outcome, QStringLiteral("Cases are kept for this run only: %1."));
+                  tell(outcome, kept_for_this_run);
               });
         break;
     }
@@ -127,14 +134,15 @@ void CaseMemory::keep(const SavedCase &saved) {
                 keeping_ = *kept;
                 emit keeping_changed(keeping_);
             }
-            tell(outcome, QStringLiteral("Cases are kept for this run only: %1."));
+            tell(outcome, kept_for_this_run);
         });
 }
 
 void CaseMemory::forget_all() {
     queue([](MemoryStore &store) { return store.forget(); },
           [this](const StoreOutcome &outcome) {
-              tell(outcome, QStringLiteral("The saved cases could not be forgotten: %1."));
+              tell(outcome,
+                   QT_TRANSLATE_NOOP("CaseMemory", "The saved cases could not be forgotten: %1."));
           });
 }
 
@@ -186,7 +194,7 @@ bool CaseMemory::wait_for_worker(int timeout_ms) {
     return true;
 }
 
-void CaseMemory::tell(const StoreOutcome &outcome, const QString &failed) {
+void CaseMemory::tell(const StoreOutcome &outcome, const char *failed) {
     if (!outcome.damage.isEmpty())
         tell_damage(outcome.damage, outcome.kept_aside);
     if (outcome.newer)
@@ -195,8 +203,10 @@ void CaseMemory::tell(const StoreOutcome &outcome, const QString &failed) {
     const bool told_as_damage = !outcome.damage.isEmpty() && outcome.kept_aside.isEmpty();
     if (outcome.failure.isEmpty() || told_as_damage)
         return;
-    const QString notice = failed.arg(lowered(outcome.failure));
-    if (failed.startsWith(QLatin1String("Cases are kept for this run only")))
+    // The failure itself is the line standard error gets too: in English.
+    const QString notice =
+        QCoreApplication::translate("CaseMemory", failed).arg(lowered(outcome.failure));
+    if (std::string_view(failed) == kept_for_this_run)
         tell_once(told_not_kept_, outcome.failure, notice);
     else
         say(outcome.failure, notice);
@@ -210,10 +220,14 @@ void CaseMemory::tell_damage(const QString &problem, const QString &kept_aside) 
                                                              QDir::toNativeSeparators(kept_aside));
     // A file that stays where it is would be found again at every save: told once.
     if (kept_aside.isEmpty()) {
-        tell_once(told_not_kept_, line, QStringLiteral("The saved cases could not all be read."));
+        tell_once(
+            told_not_kept_, line,
+            QCoreApplication::translate("CaseMemory", "The saved cases could not all be read."));
         return;
     }
-    say(line, QStringLiteral("The saved cases could not all be read; the file is kept as %1.")
+    //: %1 is a file name, as "cases.json.damaged-20260101-120000".
+    say(line, QCoreApplication::translate(
+                  "CaseMemory", "The saved cases could not all be read; the file is kept as %1.")
                   .arg(QFileInfo(kept_aside).fileName()));
 }
 
@@ -222,8 +236,9 @@ void CaseMemory::tell_newer() {
               QStringLiteral("%1 was written by a newer version of Trivane and is left as it is; "
                              "cases are kept for this run only")
                   .arg(QDir::toNativeSeparators(path())),
-              QStringLiteral("The kept cases were written by a newer version of Trivane; cases "
-                             "are kept for this run only."));
+              QCoreApplication::translate("CaseMemory",
+                                          "The kept cases were written by a newer version of "
+                                          "Trivane; cases are kept for this run only."));
 }
 
 void CaseMemory::tell_once(bool &told, const QString &line, const QString &notice) {

@@ -74,7 +74,8 @@ private:
     void queue(std::function<StoreOutcome(MemoryStore &)> operation,
                std::function<void(const StoreOutcome &)> told);
     // The outcome of a save, a forget or a deletion told as a notice and a log line.
-    void tell(const StoreOutcome &outcome, const QString &failed);
+    // failed is a notice marked with QT_TRANSLATE_NOOP("CaseMemory", ...), %1 the failure.
+    void tell(const StoreOutcome &outcome, const char *failed);
     void tell_damage(const QString &problem, const QString &kept_aside);
     void tell_newer();
     void tell_once(bool &told, const QString &line, const QString &notice);

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,7 +139,8 @@ void bind(Form1 &form, const form::ControlDef &def, QWidget *widget) {
 
 Form1::Form1(QWidget *parent)
     : toolkit::FormWindow(form::client_width, form::client_height, parent) {
-    setWindowTitle(QStringLiteral("Trivane, symmetrical components calculator"));
+    setWindowTitle(
+        QCoreApplication::translate("Form1", "Trivane, symmetrical components calculator"));
     ask = [this](const QString &question) {
         return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
     };
@@ -186,7 +188,7 @@ void Form1::create_controls() {
 
     for (const form::ControlDef &def : form::control_definitions()) {
         QWidget *parent = def.container.empty() ? this : containers.at(def.container);
-        const QString caption = text_of(def.caption);
+        const QString caption = form::shown_caption(def);
         QWidget *widget = nullptr;
         switch (def.kind) {
         case form::ControlKind::Frame:
@@ -233,7 +235,7 @@ void Form1::create_controls() {
         toolkit::place(widget, def.left, def.top, def.width, def.height);
         widget->setEnabled((def.flags & form::disabled) == 0);
         if (!def.spoken.empty())
-            widget->setAccessibleName(text_of(def.spoken));
+            widget->setAccessibleName(form::spoken_name(def));
         if (widget->focusPolicy() != Qt::NoFocus)
             tab_order.emplace(def.tab, widget);
         bind(*this, def, widget);
@@ -279,7 +281,9 @@ void Form1::create_controls() {
             }
             const form::CellPaste paste = form::cell_paste(rows, k);
             {
-                const form::FormHistory::Step step(history_, QStringLiteral("Paste"));
+                //: An undo step, named in the menu as "Undo %1".
+                const form::FormHistory::Step step(
+                    history_, QCoreApplication::translate("FormHistory", "Paste"));
                 for (const auto &[target, cell] : paste.texts)
                     model_.set_text(target, cell);
             }

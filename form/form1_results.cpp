@@ -7,6 +7,7 @@
 #include "toolkit/number_text.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -38,7 +39,8 @@ void copy_results(const Form1 &form) {
 
 void save_results(Form1 &form, const QString &path) {
     if (!form.model().state().has_results) {
-        form.notify(QStringLiteral("No results to save: convert a case first."));
+        form.notify(QCoreApplication::translate("ResultsTable",
+                                                "No results to save: convert a case first."));
         return;
     }
     const QString problem = save_results(path, results_table(form));
@@ -48,10 +50,12 @@ void save_results(Form1 &form, const QString &path) {
 
 // A workbook first, which every spreadsheet reads the same; CSV for scripts.
 void ask_and_save_results(Form1 &form) {
-    QFileDialog dialog(&form, QStringLiteral("Save Results As"));
+    QFileDialog dialog(&form, QCoreApplication::translate("ResultsTable", "Save Results As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString workbook = QStringLiteral("Excel workbooks (*.xlsx)");
-    dialog.setNameFilters({workbook, QStringLiteral("CSV files (*.csv)")});
+    const QString workbook =
+        QCoreApplication::translate("ResultsTable", "Excel workbooks (*.xlsx)");
+    dialog.setNameFilters(
+        {workbook, QCoreApplication::translate("ResultsTable", "CSV files (*.csv)")});
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, workbook](const QString &f) {

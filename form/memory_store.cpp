@@ -164,7 +164,7 @@ bool too_long_to_keep(const SavedCase &saved) {
 
 MemoryStore::MemoryStore(QString folder, Writer write)
     : folder_(std::move(folder))
-    , write_(write ? std::move(write) : Writer(toolkit::save_file)) {}
+    , write_(write ? std::move(write) : Writer(toolkit::save_file_in_english)) {}
 
 QString MemoryStore::default_folder() {
     // The freedesktop place for history, which QStandardPaths names only from Qt 6.7 on.
@@ -179,7 +179,7 @@ QString MemoryStore::path() const {
 }
 
 void MemoryStore::set_writer(Writer write) {
-    write_ = write ? std::move(write) : Writer(toolkit::save_file);
+    write_ = write ? std::move(write) : Writer(toolkit::save_file_in_english);
 }
 
 StoredCases MemoryStore::read() const {

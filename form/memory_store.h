@@ -73,7 +73,8 @@ inline constexpr qint64 largest_file = 1024 * 1024;
 
 class MemoryStore {
 public:
-    // How the file is written: toolkit::save_file, or a stand-in for tests and benchmarks.
+    // How the file is written: toolkit::save_file_in_english (its failure goes to standard
+    // error too), or a stand-in for tests and benchmarks.
     using Writer = std::function<QString(const QString &path, const QByteArray &data)>;
 
     // The file cases.json in folder; default_folder() is the user's.

@@ -29,7 +29,9 @@ QString write_failure_cause(int error_number, const QString &qt_text) {
     return qt_text;
 }
 
-QString save_file(const QString &path, const QByteArray &data) {
+namespace {
+
+QString save(const QString &path, const QByteArray &data, bool english) {
     QSaveFile file(path);
     int error_number = 0;
     // Each step in turn; the error number is taken at once, before anything else sets it.
@@ -45,13 +47,26 @@ QString save_file(const QString &path, const QByteArray &data) {
                        step([&] { return file.commit(); });
     if (saved)
         return {};
-    // Qt's own text has no entry here and stays as Qt wrote it.
-    const QString cause = QCoreApplication::translate(
-        "SaveFile", write_failure_cause(error_number, file.errorString()).toUtf8().constData());
+    const QString english_cause = write_failure_cause(error_number, file.errorString());
     file.cancelWriting();
+    const QString where = QDir::toNativeSeparators(path);
+    if (english)
+        return QStringLiteral("Could not write %1: %2").arg(where, english_cause);
+    // Qt's own text has no entry here and stays as Qt wrote it.
+    const QString cause =
+        QCoreApplication::translate("SaveFile", english_cause.toUtf8().constData());
     //: %1 is the file's path, %2 why it failed, as in "the disk is full".
-    return QCoreApplication::translate("SaveFile", "Could not write %1: %2")
-        .arg(QDir::toNativeSeparators(path), cause);
+    return QCoreApplication::translate("SaveFile", "Could not write %1: %2").arg(where, cause);
+}
+
+} // namespace
+
+QString save_file(const QString &path, const QByteArray &data) {
+    return save(path, data, false);
+}
+
+QString save_file_in_english(const QString &path, const QByteArray &data) {
+    return save(path, data, true);
 }
 
 } // namespace toolkit

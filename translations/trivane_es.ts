@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CaseKeeping</name>
+    <message>
+        <source>Stop keeping cases between runs and forget the kept ones?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget all saved cases, here and for the next runs?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CaseMemory</name>
+    <message>
+        <source>Cases are kept for this run only: %1.</source>
+        <extracomment>A notice; %1 is why, in English as standard error has it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept cases could not be deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved cases could not be read; cases are kept for this run only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved cases could not be forgotten: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved cases could not all be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved cases could not all be read; the file is kept as %1.</source>
+        <extracomment>%1 is a file name, as &quot;cases.json.damaged-20260101-120000&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept cases were written by a newer version of Trivane; cases are kept for this run only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CaseReading</name>
     <message>
         <source>A–ground</source>
@@ -632,6 +676,10 @@
         <extracomment>One line under the diagrams, 713 pixels wide.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Trivane, symmetrical components calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormActions</name>
@@ -671,6 +719,14 @@
         <source>Enter Line-to-Line Voltages…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keep Cases Between Runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget All Cases</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormHistory</name>
@@ -691,6 +747,11 @@
     </message>
     <message>
         <source>Typing</source>
+        <extracomment>An undo step, named in the menu as &quot;Undo %1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
         <extracomment>An undo step, named in the menu as &quot;Undo %1&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
@@ -739,6 +800,22 @@
     </message>
     <message>
         <source>the workbook could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No results to save: convert a case first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Results As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -793,6 +870,78 @@
     <message>
         <source>%1 at %2</source>
         <extracomment>A phasor as &quot;1 at −120°&quot;: %1 its magnitude, %2 its angle.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC polar</source>
+        <extracomment>A group&apos;s name inside a sentence, as in &quot;Converted the ABC polar entries.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>012 polar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>012 rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is drawn yet: enter a case and press CONVERT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is drawn: the entries could not be converted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is drawn: no phase is longer than 1E-06.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four phasor diagrams at one scale: the outer circle stands for %1. Phases: A %2, B %3, C %4. Positive sequence %5, with B and C a third of a turn behind and ahead. Negative sequence %6, with B and C a third of a turn ahead and behind. Zero sequence %7.</source>
+        <extracomment>%1 is the scale&apos;s magnitude; %2 to %7 are phasors as &quot;1 at −120°&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converted the %1 entries.</source>
+        <extracomment>Said after a conversion; %1 is a group&apos;s name, as &quot;ABC polar&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not converted. %1: %2.</source>
+        <extracomment>Said after a refused conversion; %1 is a field&apos;s name, %2 why it is refused.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converts the %1 entries into the three other forms and draws them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets every entry to zero and converts the empty case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the entry groups four phasor diagrams: phases A (black), B (red) and C (blue), then the positive, negative and zero sequence components, all at one scale on which the longest of A, B and C reaches the outer circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phasor diagrams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault reading: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: no case saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the newest case</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
