@@ -13,6 +13,9 @@
 int main(int argc, char **argv) {
     // Discovery runs without the CTest environment, so pick a safe platform here.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The program's own English texts, unless the test's entry sets a language: the
+    // per-case entries of gtest_discover_tests run in the caller's environment.
+    setenv("LANGUAGE", "en", 0);
     ::testing::InitGoogleTest(&argc, argv);
     // The names the program runs under, so that the default QSettings is its file.
     toolkit::name_application();
