@@ -24,6 +24,11 @@ namespace {
 
 constexpr QStringView point = u".";
 
+// A name that reads the same in every language: A, B, C, V0, V1, V2.
+ResultCell name_cell(const char *name) {
+    return {QString::fromLatin1(name), std::nullopt, -1, {}};
+}
+
 // The table's labels, in the desktop's language and in English for the CSV.
 ResultCell label(const char *text) {
     return {QCoreApplication::translate("ResultsTable", text), std::nullopt, -1,
@@ -98,7 +103,7 @@ ResultsTable results_table(const ResultsCase &results) {
     const auto row = [&](int r, const char *name, double mag, auto ang, double re, auto im) {
         const WrittenPhasor polar =
             written_phasor(mag, calc::to_degrees(ang, s.pi180), s.pi180, results.resolution);
-        QList<ResultCell> cells{label(name), polar.magnitude, polar.angle, at_place(re, place),
+        QList<ResultCell> cells{name_cell(name), polar.magnitude, polar.angle, at_place(re, place),
                                 at_place(im, place)};
         for (int c = 0; c < 4; ++c) {
             if (is_entered(r, c))
