@@ -258,8 +258,11 @@ void set_rows(QList<QList<ResultCell>> &rows, const char *label, const calc::Pha
     }
 }
 
+// "none", or the word the reading window shows for it in the desktop's language.
 bool is_none(const QString &text) {
-    return text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0;
+    return text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ||
+           text.compare(QCoreApplication::translate("form::ReadingWindow", "none"),
+                        Qt::CaseInsensitive) == 0;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "toolkit/number_text.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPoint>
 #include <QSettings>
@@ -109,7 +110,11 @@ QString ReadingRoom::subtract(int slot) {
 
 QString ReadingRoom::transformer(const QString &group) {
     const QString text = group.trimmed();
-    if (text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 || text.isEmpty()) {
+    // "none", or the word the group's field shows for it in the desktop's language.
+    if (text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ||
+        text.compare(QCoreApplication::translate("form::ReadingWindow", "none"),
+                     Qt::CaseInsensitive) == 0 ||
+        text.isEmpty()) {
         group_.clear();
         refresh();
         return {};

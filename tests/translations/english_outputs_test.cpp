@@ -6,6 +6,7 @@
 #include "calc/sequence.h"
 #include "calc/single.h"
 #include "calc/unbalance.h"
+#include "form/case_reading.h"
 #include "form/cell_paste.h"
 #include "form/results_export.h"
 
@@ -105,6 +106,20 @@ TEST(UnderACatalogue, dropped_cells_are_counted_in_the_catalogues_words) {
               QStringLiteral("««1 rows» and «2 columns» did not fit the group»"));
     paste.dropped_rows = 0;
     EXPECT_EQ(form::dropped_cells(paste), QStringLiteral("««2 columns» did not fit the group»"));
+}
+
+// Expected: the vector group "none" reads as none in English and in the word the reading
+// window shows for it; any other word is a group to read.
+TEST(UnderACatalogue, the_shown_word_for_none_means_none) {
+    const Marked marked;
+    for (const char *text : {"none", "NONE", "«none»"}) {
+        form::ReadingInput input;
+        input.group = QString::fromUtf8(text);
+        EXPECT_TRUE(form::read_case(input).group_text.isEmpty()) << text;
+    }
+    form::ReadingInput other;
+    other.group = QStringLiteral("keine");
+    EXPECT_EQ(form::read_case(other).group_text, QStringLiteral("keine"));
 }
 
 } // namespace
