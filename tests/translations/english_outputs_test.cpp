@@ -7,9 +7,13 @@
 #include "calc/single.h"
 #include "calc/unbalance.h"
 #include "form/case_reading.h"
+#include "form/case_memory.h"
 #include "form/cell_paste.h"
 #include "form/results_export.h"
 
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <set>
@@ -120,6 +124,35 @@ TEST(UnderACatalogue, the_shown_word_for_none_means_none) {
     form::ReadingInput other;
     other.group = QStringLiteral("keine");
     EXPECT_EQ(form::read_case(other).group_text, QStringLiteral("keine"));
+}
+
+// State: a file where the memory's folder should be. Action: a case kept. Expected: the
+// window is told in the catalogue's words; standard error gets the same failure in English.
+TEST(UnderACatalogue, the_memory_tells_standard_error_in_english) {
+    const QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("state"));
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    static QStringList lines;
+    lines.clear();
+    const Marked marked;
+    form::CaseMemory memory(folder, dir.filePath(QStringLiteral("trivane.conf")));
+    QSignalSpy told(&memory, &form::CaseMemory::problem);
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &line) { lines << line; });
+    memory.keep({0, {"1", "1", "1", "0", "-120", "120"}});
+    memory.wait_for_pending();
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(told.count(), 1);
+    const QString notice = told[0][0].toString();
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("«Cases are kept for this run only: could not "
+                                                 "make the folder")))
+        << notice.toStdString();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Could not make the folder")))
+        << lines[0].toStdString();
+    EXPECT_FALSE(lines[0].contains(QStringLiteral("«")));
 }
 
 } // namespace
