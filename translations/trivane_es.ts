@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Line to line: %1</source>
-        <translation>Entre fases: %1</translation>
+        <translation>Tensiones entre fases: %1</translation>
     </message>
     <message>
         <source>Superimposed set: this case less slot %1</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>Vector group: none, or an IEC vector group such as Dyn11, YNyn0, Yd1 or Dy5</source>
-        <translation>Grupo de conexión: ninguno o un grupo de conexión IEC como Dyn11, YNyn0, Yd1 o Dy5</translation>
+        <translation>Grupo de conexión: ninguno o un grupo IEC como Dyn11, YNyn0, Yd1 o Dy5</translation>
     </message>
 </context>
 </TS>
