@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>it starts with Y, YN, D, Z or ZN.</source>
-        <translation>ele começa com Y, YN, D, Z ou ZN.</translation>
+        <translation>começa com Y, YN, D, Z ou ZN.</translation>
     </message>
     <message>
         <source>the first winding is followed by y, yn, d, z or zn.</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Line to line: %1</source>
-        <translation>De linha: %1</translation>
+        <translation>Tensões de linha: %1</translation>
     </message>
     <message>
         <source>Superimposed set: this case less slot %1</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>Vector group: none, or an IEC vector group such as Dyn11, YNyn0, Yd1 or Dy5</source>
-        <translation>Grupo de ligação: nenhum ou um grupo de ligação IEC, como Dyn11, YNyn0, Yd1 ou Dy5</translation>
+        <translation>Grupo de ligação: nenhum ou um grupo IEC, como Dyn11, YNyn0, Yd1 ou Dy5</translation>
     </message>
 </context>
 </TS>
