@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Both cases must share one angle reference: one record, whole cycles apart.</source>
-        <translation>Beide Fälle brauchen denselben Winkelbezug: eine Aufzeichnung, ganze Perioden auseinander.</translation>
+        <translation>Beide Fälle brauchen denselben Winkelbezug: aus einer Aufzeichnung, um ganze Perioden versetzt.</translation>
     </message>
     <message>
         <source>Fault reading</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Only currents are read for a fault.</source>
-        <translation>Nur Ströme werden auf einen Fehler ausgewertet.</translation>
+        <translation>Nur Ströme werden auf Fehler ausgewertet.</translation>
     </message>
     <message>
         <source>the pre-fault load is not removed</source>
@@ -429,7 +429,7 @@
     <message>
         <source>Diagrams are saved as PNG, SVG or PDF: %1 names none of them.</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation>Zeigerdiagramme werden als PNG, SVG oder PDF gespeichert: %1 ist keines davon.</translation>
+        <translation>Zeigerdiagramme werden als PNG, SVG oder PDF gespeichert: %1 hat keine dieser Endungen.</translation>
     </message>
     <message>
         <source>Save Diagrams As</source>
@@ -833,7 +833,7 @@ löschen</translation>
     </message>
     <message>
         <source>the file would be too large</source>
-        <translation>die Datei würde zu groß</translation>
+        <translation>die Datei würde zu groß werden</translation>
     </message>
     <message>
         <source>the folder cannot be written</source>
@@ -923,7 +923,7 @@ löschen</translation>
     </message>
     <message>
         <source>Sets every entry to zero and converts the empty case</source>
-        <translation>Setzt jede Eingabe auf null und rechnet den leeren Fall um</translation>
+        <translation>Setzt alle Eingaben auf null und rechnet den leeren Fall um</translation>
     </message>
     <message>
         <source>Below the entry groups four phasor diagrams: phases A (black), B (red) and C (blue), then the positive, negative and zero sequence components, all at one scale on which the longest of A, B and C reaches the outer circle</source>
@@ -978,7 +978,7 @@ löschen</translation>
     </message>
     <message>
         <source>u2: none for three zeros</source>
-        <translation>u2: keiner bei drei Nullen</translation>
+        <translation>u2: kein Wert bei drei Nullen</translation>
     </message>
     <message>
         <source>V0 is shown as 0 because line-to-line values cannot give it.</source>
