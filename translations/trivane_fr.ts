@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>I2 against I1: the angle of I2/I1 is %1, nearest the %2 centre (%3).</source>
-        <translation>I2 face à I1&#xa0;: l’angle de I2/I1 vaut %1, au plus près du centre %2 (%3).</translation>
+        <translation>I2 face à I1&#xa0;: l’angle de I2/I1 vaut %1, plus proche du centre %2 (%3).</translation>
     </message>
     <message>
         <source>I2 against I1: the angle of I2/I1 is %1, nearer a single-phase centre (0°, ±120°).</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Line to line: %1</source>
-        <translation>Composées&#xa0;: %1</translation>
+        <translation>Tensions composées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Superimposed set: this case less slot %1</source>
@@ -429,7 +429,7 @@
     <message>
         <source>Diagrams are saved as PNG, SVG or PDF: %1 names none of them.</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation>Les diagrammes s’enregistrent en PNG, SVG ou PDF&#xa0;: %1 ne désigne aucun de ces formats.</translation>
+        <translation>Les diagrammes s’enregistrent en PNG, SVG ou PDF&#xa0;: %1 n’a aucune de ces extensions.</translation>
     </message>
     <message>
         <source>Save Diagrams As</source>
@@ -958,7 +958,7 @@ l’écran</translation>
     </message>
     <message>
         <source>The triangle does not close: Vab + Vbc + Vca leaves %1, more than 1 % of its longest side.</source>
-        <translation>Le triangle ne se ferme pas&#xa0;: Vab + Vbc + Vca laisse %1, plus de 1&#xa0;% de son plus grand côté.</translation>
+        <translation>Le triangle ne se ferme pas&#xa0;: Vab + Vbc + Vca vaut %1, plus de 1&#xa0;% de son plus grand côté.</translation>
     </message>
     <message>
         <source>These magnitudes cannot form a triangle: no side may be longer than the other two together.</source>
@@ -978,7 +978,7 @@ l’écran</translation>
     </message>
     <message>
         <source>u2: none for three zeros</source>
-        <translation>u2&#xa0;: aucun pour trois zéros</translation>
+        <translation>u2&#xa0;: aucune valeur pour trois zéros</translation>
     </message>
     <message>
         <source>V0 is shown as 0 because line-to-line values cannot give it.</source>
