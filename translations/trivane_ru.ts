@@ -456,7 +456,7 @@
     <message>
         <source>ABC Polar</source>
         <extracomment>A group&apos;s frame heading, 169 pixels wide at the smallest zoom: about 20 characters.</extracomment>
-        <translation>ABC, полярная форма</translation>
+        <translation>ABC, полярная</translation>
     </message>
     <message>
         <source>Phase A magnitude</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>ABC Rectangular</source>
-        <translation>ABC, алгебраическая форма</translation>
+        <translation>ABC, алгебраическая</translation>
     </message>
     <message>
         <source>Phase A real part</source>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>Real</source>
-        <translation>Действ.</translation>
+        <translation>Дейст.</translation>
     </message>
     <message>
         <source>Imaginary</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>012 Polar</source>
-        <translation>012, полярная форма</translation>
+        <translation>012, полярная</translation>
     </message>
     <message>
         <source>Sequence 0 magnitude</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>012 Rectangular</source>
-        <translation>012, алгебраическая форма</translation>
+        <translation>012, алгебраическая</translation>
     </message>
     <message>
         <source>Sequence 0 real part</source>
@@ -608,7 +608,8 @@
     <message>
         <source>Clear Screen</source>
         <extracomment>A button 97 by 49 pixels: two short lines at most.</extracomment>
-        <translation>Очистить экран</translation>
+        <translation>Очистить
+экран</translation>
     </message>
     <message>
         <source>Clear screen</source>
@@ -658,20 +659,20 @@
     <message>
         <source>Click Option Button to View a Case Autosaved in Wraparound Memory</source>
         <extracomment>Wrapped, centred text in a box 89 pixels wide and about seven lines high.</extracomment>
-        <translation>Нажмите кнопку выбора, чтобы увидеть случай, сохранённый в кольцевой памяти</translation>
+        <translation>Нажмите кнопку, чтобы увидеть случай, сохранённый в кольцевой памяти</translation>
     </message>
     <message>
         <source>Positive Sequence</source>
         <extracomment>The diagrams&apos; captions, centred over them, 97 to 129 pixels wide: one line.</extracomment>
-        <translation>Прямая последовательность</translation>
+        <translation>Прямая посл.</translation>
     </message>
     <message>
         <source>Negative Sequence</source>
-        <translation>Обратная последовательность</translation>
+        <translation>Обратная посл.</translation>
     </message>
     <message>
         <source>Zero Sequence</source>
-        <translation>Нулевая последовательность</translation>
+        <translation>Нулевая посл.</translation>
     </message>
     <message>
         <source>Note - the lengths of phasors in the plots are scaled so that the longest of A, B, C has 1pu radius</source>
