@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>The current: carried by %1 (|Ia| %2, |Ib| %3, |Ic| %4).</source>
-        <translation>Ток: его несут фазы %1 (|Ia| %2, |Ib| %3, |Ic| %4).</translation>
+        <translation>Ток: по фазам %1 (|Ia| %2, |Ib| %3, |Ic| %4).</translation>
     </message>
     <message>
         <source>“%1” is not a vector group: </source>

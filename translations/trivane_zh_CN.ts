@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>I2 against I1: the angle of I2/I1 is %1, %2 in phase %3&apos;s reference: within ±90°, a single-phase fault.</source>
-        <translation>I2 对 I1：I2/I1 的相角为 %1，以 %3 相为参考为 %2：在 ±90° 以内，为单相故障。</translation>
+        <translation>I2 对 I1：I2/I1 的相角为 %1，以 %3 相为参考时为 %2：在 ±90° 以内，为单相故障。</translation>
     </message>
     <message>
         <source>I2 against I1: the angle of I2/I1 is %1, %2 in phase %3&apos;s reference: beyond ±90°, a two-phase-to-ground fault.</source>
-        <translation>I2 对 I1：I2/I1 的相角为 %1，以 %3 相为参考为 %2：超出 ±90°，为两相接地故障。</translation>
+        <translation>I2 对 I1：I2/I1 的相角为 %1，以 %3 相为参考时为 %2：超出 ±90°，为两相接地故障。</translation>
     </message>
     <message>
         <source>I2 against I1: the angle of I2/I1 is %1, nearest the %2 centre (%3).</source>
