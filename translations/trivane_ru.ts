@@ -659,7 +659,7 @@
     <message>
         <source>Click Option Button to View a Case Autosaved in Wraparound Memory</source>
         <extracomment>Wrapped, centred text in a box 89 pixels wide and about seven lines high.</extracomment>
-        <translation>Нажмите кнопку, чтобы увидеть случай, сохранённый в кольцевой памяти</translation>
+        <translation>Нажмите кнопку, чтобы увидеть случай из кольцевой памяти</translation>
     </message>
     <message>
         <source>Positive Sequence</source>
@@ -677,7 +677,7 @@
     <message>
         <source>Note - the lengths of phasors in the plots are scaled so that the longest of A, B, C has 1pu radius</source>
         <extracomment>One line under the diagrams, 713 pixels wide.</extracomment>
-        <translation>Примечание: длины векторов на диаграммах масштабированы так, что наибольший из A, B, C имеет радиус 1 о.е.</translation>
+        <translation>Примечание: векторы на диаграммах масштабированы так, что наибольший из A, B, C имеет радиус 1 о.е.</translation>
     </message>
     <message>
         <source>Trivane, symmetrical components calculator</source>
