@@ -398,12 +398,12 @@
     <message>
         <source>%1 and %2 did not fit the group</source>
         <extracomment>A notice after a paste; %1 is &quot;2 rows&quot;, %2 is &quot;1 column&quot;.</extracomment>
-        <translation>%1和%2超出了该组</translation>
+        <translation>%1 和 %2 超出了该组范围</translation>
     </message>
     <message>
         <source>%1 did not fit the group</source>
         <extracomment>A notice after a paste; %1 is &quot;2 rows&quot; or &quot;1 column&quot;.</extracomment>
-        <translation>%1超出了该组</translation>
+        <translation>%1 超出了该组范围</translation>
     </message>
 </context>
 <context>
@@ -907,7 +907,7 @@
     <message>
         <source>Converted the %1 entries.</source>
         <extracomment>Said after a conversion; %1 is a group&apos;s name, as &quot;ABC polar&quot;.</extracomment>
-        <translation>已转换%1输入。</translation>
+        <translation>已转换“%1”组的输入。</translation>
     </message>
     <message>
         <source>Not converted. %1: %2.</source>
@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>Converts the %1 entries into the three other forms and draws them</source>
-        <translation>将%1输入转换为其他三种形式并绘图</translation>
+        <translation>将“%1”组的输入转换为其他三种形式并绘图</translation>
     </message>
     <message>
         <source>Sets every entry to zero and converts the empty case</source>
