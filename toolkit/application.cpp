@@ -57,15 +57,30 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override {
-        if (element == PE_FrameGroupBox && paint_frame(*option, *painter, widget))
+        if (element == PE_FrameGroupBox && paints_background(widget)) {
+            paint_frame(*option, *painter, widget);
             return;
+        }
+        // A field's or a button's panel lies within its rectangle. Said to the painter as a
+        // clip, the raster engine strokes the panel's outline straight into the pixels
+        // instead of through its general span filler, which on a tall panel also hands
+        // its rows out to worker threads: the same pixels at a fraction of the cost.
+        if (element == PE_PanelLineEdit || element == PE_PanelButtonCommand) {
+            painter->save();
+            painter->setClipRect(option->rect, Qt::IntersectClip);
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            painter->restore();
+            return;
+        }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget) const override {
+        // Without a frame, the background is painted here; with one, where the frame is.
         if (control == CC_GroupBox && widget != nullptr &&
-            widget->testAttribute(Qt::WA_OpaquePaintEvent))
+            widget->testAttribute(Qt::WA_OpaquePaintEvent) &&
+            (option->subControls & SC_GroupBoxFrame) == 0)
             painter->fillRect(option->rect, form_of(widget)->background());
         QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
@@ -89,23 +104,45 @@ public:
     }
 
 private:
-    // The frame of a group box standing on a form, in pieces where that can be done exactly.
-    bool paint_frame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const {
-        const auto *box = qobject_cast<const QGroupBox *>(widget);
+    // A group box standing on a form, which paints its whole rectangle.
+    static bool paints_background(const QWidget *widget) {
+        return qobject_cast<const QGroupBox *>(widget) != nullptr &&
+               widget->testAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    // The frame of a group box standing on a form with the form's background, each pixel
+    // painted once: the frame in pieces where that can be done exactly, over everything the
+    // style's clip lets through, and the background where the clip keeps the frame out (the
+    // title's gap); elsewhere the background under the whole box, then the style's frame.
+    void paint_frame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const {
+        const auto *box = static_cast<const QGroupBox *>(widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(&option);
-        if (box == nullptr || frame == nullptr || !box->testAttribute(Qt::WA_OpaquePaintEvent) ||
-            option.rect != box->rect())
-            return false;
+        const QColor background = form_of(widget)->background();
         // The frame starts below the title, which is as high as its text or its check box.
         const int title = std::max(option.fontMetrics.height(),
                                    pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget));
         const int key = (box->title().isEmpty() ? 1 : 0) | (box->isCheckable() ? 2 : 0);
-        return frames_.paint(painter, option, form_of(widget)->background(), title + 12, key,
-                             [&](QPainter &p, const QRect &rect) {
-                                 QStyleOptionFrame copy = *frame;
-                                 copy.rect = rect;
-                                 QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
-                             });
+        const bool in_pieces =
+            frame != nullptr && option.rect == box->rect() &&
+            frames_.paint(painter, option, background, title + 12, key,
+                          [&](QPainter &p, const QRect &rect) {
+                              QStyleOptionFrame copy = *frame;
+                              copy.rect = rect;
+                              QProxyStyle::drawPrimitive(PE_FrameGroupBox, &copy, &p, widget);
+                          });
+        const QRegion unpainted = !in_pieces ? QRegion(box->rect())
+                                  : painter.hasClipping()
+                                      ? QRegion(box->rect()) - painter.clipRegion()
+                                      : QRegion();
+        if (!unpainted.isEmpty()) {
+            painter.save();
+            painter.setClipping(false);
+            for (const QRect &r : unpainted)
+                painter.fillRect(r, background);
+            painter.restore();
+        }
+        if (!in_pieces)
+            QProxyStyle::drawPrimitive(PE_FrameGroupBox, &option, &painter, widget);
     }
 
     mutable SlicedFrames frames_;

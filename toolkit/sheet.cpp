@@ -71,8 +71,13 @@ QRect Sheet::box() const {
 }
 
 void Sheet::paint_picture(QPainter &painter) const {
-    painter.fillRect(geometry(), form_.background());
-    painter.fillRect(box(), to_qcolor(system_button_face, palette()));
+    // The form's background only beyond the box's corners, under an opaque sheet colour.
+    const QColor sheet = to_qcolor(system_button_face, palette());
+    const QRect box = this->box();
+    const QRegion beyond = sheet.alpha() == 255 ? QRegion(geometry()) - box : QRegion(geometry());
+    for (const QRect &r : beyond)
+        painter.fillRect(r, form_.background());
+    painter.fillRect(box, sheet);
     form_.canvas().paint(painter, palette(), form_.scale());
 }
 

@@ -3,6 +3,7 @@
 // whole window.
 #include "toolkit/form_window.h"
 #include "toolkit/palette.h"
+#include "toolkit/sheet.h"
 
 #include <QApplication>
 #include <QImage>
@@ -82,6 +83,30 @@ TEST(FormWindowRepaint, partial_repaints_across_the_drawing_match_a_fresh_render
         window.repaint(area);
         EXPECT_EQ(shown(window), rendered(window))
             << "after repainting " << area.x() << "," << area.y();
+    }
+}
+
+// State: a window with a sheet, blank and then drawn. Action: render the sheet alone over
+// magenta, at ratios 1 and 2. Expected: no magenta: the sheet paints every pixel of its
+// rectangle, the form beneath it paints none.
+TEST(FormWindowRepaint, the_sheet_paints_its_whole_rectangle) {
+    toolkit::FormWindow window(6000, 4500);
+    toolkit::Sheet *sheet = window.make_sheet(60, 60, 5940, 4440);
+    for (const bool drawn : {false, true}) {
+        if (drawn)
+            draw(window.canvas(), 4400, 1000);
+        for (const qreal ratio : {1.0, 2.0}) {
+            QImage image(sheet->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::magenta);
+            sheet->render(&image);
+            int magenta = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    magenta += image.pixel(x, y) == QColor(Qt::magenta).rgb() ? 1 : 0;
+            }
+            EXPECT_EQ(magenta, 0) << (drawn ? "drawn" : "blank") << " at ratio " << ratio;
+        }
     }
 }
 

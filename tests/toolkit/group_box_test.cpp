@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -52,6 +54,36 @@ TEST(GroupBox, a_group_box_on_a_form_shows_the_styles_own_pixels) {
                 << '"' << c.title << "\" at ratio " << ratio;
         }
         EXPECT_TRUE(opaque.testAttribute(Qt::WA_OpaquePaintEvent));
+    }
+}
+
+// State: a tall field and a tall button on a form, each beside a twin in the plain style, the
+// size they have on a large window, where the application's style clips their panels to their
+// rectangles. Action: render them at ratios 1 and 2 over magenta. Expected: the same pixels.
+TEST(GroupBox, tall_fields_and_buttons_show_the_styles_own_pixels) {
+    toolkit::setup_application(*qApp);
+    toolkit::FormWindow form(36000, 15000);
+    form.set_zoom(1);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    QLineEdit field(QStringLiteral("-1.67E-01"), &form);
+    QLineEdit plain_field(field.text(), &form);
+    QPushButton button(QStringLiteral("CONVERT"), &form);
+    QPushButton plain_button(button.text(), &form);
+    const QSize size(299, 116);
+    const std::pair<QWidget *, QWidget *> twins[] = {{&field, &plain_field},
+                                                     {&button, &plain_button}};
+    for (int row = 0; row < 2; ++row) {
+        const auto [ours, theirs] = twins[row];
+        theirs->setStyle(plain.get());
+        ours->setGeometry(QRect(QPoint(10, 10 + 130 * row), size));
+        theirs->setGeometry(QRect(QPoint(20 + size.width(), 10 + 130 * row), size));
+    }
+    for (const auto &[ours, theirs] : twins) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            EXPECT_EQ(rendered(form, ours->geometry(), ratio),
+                      rendered(form, theirs->geometry(), ratio))
+                << ours->metaObject()->className() << " at ratio " << ratio;
+        }
     }
 }
 
