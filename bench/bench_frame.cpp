@@ -121,6 +121,24 @@ void resize_step(benchmark::State &state, bool drawn) {
 BENCHMARK_CAPTURE(resize_step, drawn, true)->Args({3840, 2160});
 BENCHMARK_CAPTURE(resize_step, empty, false)->Args({3840, 2160});
 
+// An edge drag as a hand makes it: each step 4 pixels narrower, through 100 sizes the window
+// has not had just before, so no step finds the diagrams' picture at its size.
+void drag_step(benchmark::State &state, bool drawn) {
+    Form1 form;
+    show_at_size(form, state, drawn);
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 100;
+        form.resize(width - 4 * step, height);
+        QApplication::processEvents();
+    }
+    state.counters["ratio"] = form.devicePixelRatioF();
+}
+BENCHMARK_CAPTURE(drag_step, drawn, true)->Args({3840, 2160});
+BENCHMARK_CAPTURE(drag_step, empty, false)->Args({3840, 2160});
+
 // What painting a group box's frame in pieces buys: a box of 3600 x 900 pixels, as the
 // frames stand at 3840 x 2160, rendered in the program's style and in the plain one.
 void group_box_frame(benchmark::State &state, bool plain) {
