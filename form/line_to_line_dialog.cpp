@@ -23,7 +23,7 @@ const char *const side_names[] = {"Vab", "Vbc", "Vca"};
 } // namespace
 
 std::optional<LineEntry> line_entry(const std::array<QString, 6> &texts, bool magnitudes_only,
-                                    QStringView separator, QString *problem) {
+                                    QStringView separator, QString *problem, bool in_english) {
     LineEntry entry;
     std::array<double, 3> degrees{};
     for (std::size_t i = 0; i < 6; ++i) {
@@ -31,9 +31,12 @@ std::optional<LineEntry> line_entry(const std::array<QString, 6> &texts, bool ma
             break;
         const auto number = toolkit::parse_number(texts[i], separator);
         if (!number || !std::isfinite(number->value)) {
+            const char *why = i < 3 ? QT_TRANSLATE_NOOP("form::LineToLineDialog",
+                                                        "The magnitude of %1 is not a number.")
+                                    : QT_TRANSLATE_NOOP("form::LineToLineDialog",
+                                                        "The angle of %1 is not a number.");
             if (problem)
-                *problem = (i < 3 ? LineToLineDialog::tr("The magnitude of %1 is not a number.")
-                                  : LineToLineDialog::tr("The angle of %1 is not a number."))
+                *problem = (in_english ? QString::fromLatin1(why) : LineToLineDialog::tr(why))
                                .arg(QLatin1String(side_names[i % 3]));
             return std::nullopt;
         }

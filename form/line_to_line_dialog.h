@@ -26,9 +26,11 @@ struct LineEntry {
 };
 
 // The six texts of an entry (magnitudes, then angles) read with `separator`; angles are
-// ignored for magnitudes only. Nothing, and `problem` says which text, when one is no number.
+// ignored for magnitudes only. Nothing, and `problem` says which text, when one is no number:
+// in the desktop's language, or in English for standard error.
 std::optional<LineEntry> line_entry(const std::array<QString, 6> &texts, bool magnitudes_only,
-                                    QStringView separator, QString *problem = nullptr);
+                                    QStringView separator, QString *problem = nullptr,
+                                    bool in_english = false);
 
 struct LineOutcome {
     QString problem; // why the entry is refused; empty when it is not

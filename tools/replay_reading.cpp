@@ -70,7 +70,7 @@ std::optional<QString> run_reading_command(Form1 &form, const QString &command,
             texts[i + 3] = magnitudes_only ? QString() : words[2 * side + 1];
         }
         QString problem;
-        const auto entry = form::line_entry(texts, magnitudes_only, u".", &problem);
+        const auto entry = form::line_entry(texts, magnitudes_only, u".", &problem, true);
         if (!entry)
             return QStringLiteral("line-to-line: %1").arg(problem);
         const form::LineOutcome outcome = form::line_to_line(*entry, toolkit::decimal_separator());

@@ -9,6 +9,7 @@
 #include "form/case_reading.h"
 #include "form/case_memory.h"
 #include "form/cell_paste.h"
+#include "form/line_to_line_dialog.h"
 #include "form/results_export.h"
 
 #include <QFile>
@@ -156,3 +157,16 @@ TEST(UnderACatalogue, the_memory_tells_standard_error_in_english) {
 }
 
 } // namespace
+
+// Expected: a line-to-line text that is no number is named in the catalogue's words for the
+// dialog, and in English for the replay driver's standard error.
+TEST(UnderACatalogue, a_line_to_line_problem_for_standard_error_stays_english) {
+    const Marked marked;
+    const std::array<QString, 6> texts{QStringLiteral("1"), QStringLiteral("x"),
+                                       QStringLiteral("1")};
+    QString shown, english;
+    EXPECT_FALSE(form::line_entry(texts, true, u".", &shown));
+    EXPECT_FALSE(form::line_entry(texts, true, u".", &english, true));
+    EXPECT_EQ(shown, QStringLiteral("«The magnitude of %1 is not a number.»").arg("Vbc"));
+    EXPECT_EQ(english, QStringLiteral("The magnitude of Vbc is not a number."));
+}
