@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -191,6 +192,18 @@ void paint_report(const CaseReport &report, QPagedPaintDevice &device) {
         }
         reading.paint(painter, top);
     }
+}
+
+QLocale paper_locale() {
+    for (const char *name : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        // "de_DE.UTF-8" or "de_DE@euro" names the locale before its codeset or modifier.
+        const QString locale =
+            value.left(value.indexOf(QRegularExpression(QStringLiteral("[.@]"))));
+        if (!locale.isEmpty() && locale != QLatin1String("C") && locale != QLatin1String("POSIX"))
+            return QLocale(locale);
+    }
+    return QLocale();
 }
 
 QByteArray report_pdf(const CaseReport &report, const QLocale &locale) {

@@ -46,6 +46,10 @@ inline constexpr qsizetype longest_note = 200;
 QString report_title();
 // A4, or Letter where the locale's country uses it.
 QPageSize default_paper(const QLocale &locale);
+// The locale whose country decides the paper: LC_ALL, then LC_PAPER, then LANG, as the C
+// library reads them, or Qt's default locale where none is set. LANGUAGE, which chooses only
+// the words, plays no part: English words on a German desktop still print on A4.
+QLocale paper_locale();
 // Paints the report on the device's pages from its first; starts a second page only when
 // what follows the diagrams does not fit on the first.
 void paint_report(const CaseReport &report, QPagedPaintDevice &device);

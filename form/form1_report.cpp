@@ -136,7 +136,8 @@ void ask_and_save_report(Form1 &form) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     folder = QFileInfo(path).absolutePath();
-    const QString problem = toolkit::save_file(path, report_pdf(report_of(form, *note), QLocale()));
+    const QString problem =
+        toolkit::save_file(path, report_pdf(report_of(form, *note), paper_locale()));
     if (!problem.isEmpty())
         form.notify(problem);
 }

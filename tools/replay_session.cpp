@@ -291,8 +291,8 @@ QString ReplaySession::export_results(const QString &path) {
 QString ReplaySession::report(const QString &path) {
     if (path.isEmpty())
         return QStringLiteral("report needs a file name");
-    const QString problem =
-        toolkit::save_file(path, form::report_pdf(form::report_of(form_, {}), QLocale()));
+    const QString problem = toolkit::save_file(
+        path, form::report_pdf(form::report_of(form_, {}), form::paper_locale()));
     if (!problem.isEmpty())
         form_.notify(problem);
     settle();

@@ -102,3 +102,29 @@ TEST(FormReport, paper_follows_the_locale) {
     EXPECT_EQ(form::default_paper(QLocale(QStringLiteral("en_GB"))).id(), QPageSize::A4);
     EXPECT_EQ(form::default_paper(QLocale(QStringLiteral("de_DE"))).id(), QPageSize::A4);
 }
+
+// The paper's country comes from the C library's settings, never from LANGUAGE.
+TEST(FormReport, paper_country_comes_from_the_locale_settings) {
+    const struct {
+        const char *lc_all, *lc_paper, *lang;
+        QPageSize::PageSizeId paper;
+    } rows[] = {
+        {"", "", "de_DE.UTF-8", QPageSize::A4},                     // English words, German desktop
+        {"", "en_US.UTF-8", "de_DE.UTF-8", QPageSize::Letter},      // LC_PAPER before LANG
+        {"en_CA.UTF-8", "de_DE.UTF-8", "de_DE", QPageSize::Letter}, // LC_ALL first
+        {"C.UTF-8", "", "en_US@euro", QPageSize::Letter},           // C says nothing
+    };
+    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_PAPER"), qgetenv("LANG"),
+                                qgetenv("LANGUAGE")};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.lang);
+        qputenv("LC_ALL", row.lc_all);
+        qputenv("LC_PAPER", row.lc_paper);
+        qputenv("LANG", row.lang);
+        qputenv("LANGUAGE", "en");
+        EXPECT_EQ(form::default_paper(form::paper_locale()).id(), row.paper);
+    }
+    const char *names[] = {"LC_ALL", "LC_PAPER", "LANG", "LANGUAGE"};
+    for (std::size_t i = 0; i < 4; ++i)
+        qputenv(names[i], saved[i]);
+}
