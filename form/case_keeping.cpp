@@ -1,6 +1,7 @@
 #include "form/case_keeping.h"
 
 #include "form/form1.h"
+#include "form/form_actions.h"
 #include "form/screen_reader_text.h"
 
 #include <QAction>
@@ -17,37 +18,32 @@ const QString geometry_key = QStringLiteral("window/geometry");
 
 } // namespace
 
-CaseKeeping::CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen_reader)
+CaseKeeping::CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen_reader,
+                         const FormActions &actions)
     : form_(form)
     , model_(model)
     , screen_reader_(screen_reader)
-    , keep_action_(
-          new QAction(QCoreApplication::translate("FormActions", "Keep Cases Between Runs"), &form))
-    , forget_action_(
-          new QAction(QCoreApplication::translate("FormActions", "Forget All Cases"), &form)) {
+    , keep_action_(*actions.keep_cases) {
     QObject::connect(&memory_, &CaseMemory::problem, &form,
                      [&form](const QString &notice) { form.notify(notice); });
-    keep_action_->setObjectName(QStringLiteral("Keep Cases Between Runs"));
-    forget_action_->setObjectName(QStringLiteral("Forget All Cases"));
-    keep_action_->setCheckable(true);
-    keep_action_->setChecked(memory_.keeping());
+    keep_action_.setChecked(memory_.keeping());
     // Another window turned the switch: the check mark follows, and nothing is asked.
-    QObject::connect(&memory_, &CaseMemory::keeping_changed, keep_action_, [this](bool keep) {
-        const QSignalBlocker quiet(keep_action_);
-        keep_action_->setChecked(keep);
+    QObject::connect(&memory_, &CaseMemory::keeping_changed, &keep_action_, [this](bool keep) {
+        const QSignalBlocker quiet(&keep_action_);
+        keep_action_.setChecked(keep);
     });
-    QObject::connect(keep_action_, &QAction::toggled, &form, [this](bool keep) {
+    QObject::connect(&keep_action_, &QAction::toggled, &form, [this](bool keep) {
         // Turning it off forgets what was kept; the memory buttons of this run stay.
         if (!keep &&
             !form_.ask(QCoreApplication::translate(
                 "CaseKeeping", "Stop keeping cases between runs and forget the kept ones?"))) {
-            const QSignalBlocker quiet(keep_action_);
-            keep_action_->setChecked(true);
+            const QSignalBlocker quiet(&keep_action_);
+            keep_action_.setChecked(true);
             return;
         }
         memory_.set_keeping(keep);
     });
-    QObject::connect(forget_action_, &QAction::triggered, &form, [this] { forget_all(); });
+    QObject::connect(actions.forget_cases, &QAction::triggered, &form, [this] { forget_all(); });
     restore();
 }
 

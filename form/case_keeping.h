@@ -12,6 +12,7 @@ class QWidget;
 
 namespace form {
 
+class FormActions;
 class FormModel;
 class ScreenReaderText;
 
@@ -19,11 +20,11 @@ class CaseKeeping {
 public:
     // Reads the kept cases into the form's memory buttons, oldest first; the newest is bold
     // and the next save goes after it, as if they had been saved in this run.
-    CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen_reader);
+    // The switch and the command are the actions' keep_cases and forget_cases.
+    CaseKeeping(Form1 &form, FormModel &model, ScreenReaderText &screen_reader,
+                const FormActions &actions);
 
     CaseMemory &memory() { return memory_; }
-    QAction *keep_action() const { return keep_action_; }
-    QAction *forget_action() const { return forget_action_; }
 
     // Keeps the window's place and size, and waits for the saves still queued: closing the
     // window loses no case.
@@ -37,8 +38,7 @@ private:
     FormModel &model_;
     ScreenReaderText &screen_reader_;
     CaseMemory memory_;
-    QAction *keep_action_;
-    QAction *forget_action_;
+    QAction &keep_action_;
 };
 
 // Puts the window where it was closed last, and at that size, on a screen that exists.

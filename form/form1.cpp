@@ -174,12 +174,11 @@ Form1::Form1(QWidget *parent)
     connect(reading_, &form::ReadingRoom::reading_changed, this,
             [this] { screen_reader_->set_verdict(form::verdict_text(reading_->reading())); });
 
-    keeping_ = std::make_unique<form::CaseKeeping>(*this, model_, *screen_reader_);
+    keeping_ = std::make_unique<form::CaseKeeping>(*this, model_, *screen_reader_, *actions_);
     connect(actions_->save_report, &QAction::triggered, this,
             [this] { form::ask_and_save_report(*this); });
     connect(actions_->print_report, &QAction::triggered, this,
             [this] { form::ask_and_print_report(*this); });
-    actions_->add_keeping(keeping_->keep_action(), keeping_->forget_action());
 }
 
 void Form1::create_controls() {

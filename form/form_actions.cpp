@@ -53,6 +53,9 @@ FormActions::FormActions(QWidget &window, const FormModel &model, FormHistory &h
     show_reading->setCheckable(true);
     enter_line_to_line =
         named_action(window, QT_TRANSLATE_NOOP("FormActions", "Enter Line-to-Line Voltages\u2026"));
+    keep_cases = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Keep Cases Between Runs"));
+    keep_cases->setCheckable(true);
+    forget_cases = named_action(window, QT_TRANSLATE_NOOP("FormActions", "Forget All Cases"));
     follow_model();
     connect(&model_, &FormModel::drawing_changed, this, [this] { follow_model(); });
     window.installEventFilter(this);
@@ -79,11 +82,6 @@ void FormActions::follow_model() {
         action->setEnabled(drawing);
 }
 
-void FormActions::add_keeping(QAction *keep, QAction *forget) {
-    keep_ = keep;
-    forget_ = forget;
-}
-
 QMenu *FormActions::context_menu() const {
     auto *menu = new QMenu(&window_);
     menu->addAction(history_.undo_action());
@@ -98,11 +96,9 @@ QMenu *FormActions::context_menu() const {
     menu->addSeparator();
     menu->addAction(show_reading);
     menu->addAction(enter_line_to_line);
-    if (keep_ != nullptr) {
-        menu->addSeparator();
-        menu->addAction(keep_);
-        menu->addAction(forget_);
-    }
+    menu->addSeparator();
+    menu->addAction(keep_cases);
+    menu->addAction(forget_cases);
     return menu;
 }
 

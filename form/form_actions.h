@@ -30,9 +30,11 @@ public:
     // entry.
     QAction *show_reading = nullptr;
     QAction *enter_line_to_line = nullptr;
+    // The switch and command of the cases kept between runs (form::CaseKeeping), last in the
+    // menu.
+    QAction *keep_cases = nullptr;
+    QAction *forget_cases = nullptr;
 
-    // The switch and command of the case memory, last in the menu.
-    void add_keeping(QAction *keep, QAction *forget);
     // The menu the right mouse button opens outside the fields (unshown, parented to the
     // window).
     QMenu *context_menu() const;
@@ -48,8 +50,6 @@ private:
     QWidget &window_;
     const FormModel &model_;
     FormHistory &history_;
-    QAction *keep_ = nullptr;
-    QAction *forget_ = nullptr;
 };
 
 } // namespace form
