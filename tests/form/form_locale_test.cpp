@@ -100,12 +100,8 @@ TEST(FormLocalNumbers, entries_convert_and_results_use_the_written_separator) {
         {"ar", ".", {"1.5", QStringLiteral("1\u066B5")}, {"1,5", arabic_digits}},
         {"fa", ".", {"1.5", QStringLiteral("1\u066B5")}, {"1,5", QStringLiteral("\u06F1.\u06F5")}},
     };
-    const QString language = testing_support::number_settings().section(u'_', 0, 0);
-    const Row *row = nullptr;
-    for (const Row &candidate : rows)
-        if (language == QLatin1String(candidate.language))
-            row = &candidate;
-    ASSERT_NE(row, nullptr) << "no row for " << language.toStdString();
+    const Row *row = testing_support::row_for_number_settings(rows);
+    ASSERT_NE(row, nullptr) << "no row for " << testing_support::number_language().toStdString();
     const std::string sep = row->separator;
     const std::pair<const char *, const char *> others[] = {
         {"mag_b", "1"}, {"mag_c", "1"}, {"ang_a", "0"}, {"ang_b", "-120"}, {"ang_c", "120"}};

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstddef>
+
 namespace testing_support {
 
 inline QString number_settings() {
@@ -16,6 +18,19 @@ inline QString number_settings() {
             return value;
     }
     return QStringLiteral("C");
+}
+
+// The language of the number settings ("de" for de_DE.UTF-8).
+inline QString number_language() {
+    return number_settings().section(u'_', 0, 0);
+}
+
+// The row of a table whose `language` is that of the number settings, or none.
+template <typename Row, std::size_t N> const Row *row_for_number_settings(const Row (&rows)[N]) {
+    for (const Row &row : rows)
+        if (number_language() == QLatin1String(row.language))
+            return &row;
+    return nullptr;
 }
 
 } // namespace testing_support

@@ -119,12 +119,8 @@ TEST(NumberTextSystemLocale, local_settings_read_and_write_their_numbers) {
          "-5.00E-01",
          "0.1"},
     };
-    const QString language = testing_support::number_settings().section(u'_', 0, 0);
-    const Row *row = nullptr;
-    for (const Row &candidate : rows)
-        if (language == QLatin1String(candidate.language))
-            row = &candidate;
-    ASSERT_NE(row, nullptr) << "no row for " << language.toStdString();
+    const Row *row = testing_support::row_for_number_settings(rows);
+    ASSERT_NE(row, nullptr) << "no row for " << testing_support::number_language().toStdString();
     EXPECT_EQ(toolkit::decimal_separator(), row->separator);
     for (const QString &text : row->numbers) {
         const auto number = toolkit::parse_number(text);
