@@ -13,18 +13,13 @@
 #include <QPoint>
 #include <QSettings>
 
-#include <memory>
 #include <utility>
 
 namespace form {
 
 namespace {
 
-// The settings file the form keeps its own place in, which start-up names.
-std::unique_ptr<QSettings> settings() {
-    return std::make_unique<QSettings>();
-}
-
+// In the settings file the form keeps its own place in, which start-up names.
 const QString open_key = QStringLiteral("reading/open");
 const QString geometry_key = QStringLiteral("reading/geometry");
 
@@ -41,9 +36,9 @@ ReadingRoom::ReadingRoom(Form1 &form, FormModel &model, FormHistory &history, Fo
     window_->addAction(show_);
     window_->installEventFilter(this);
     form.installEventFilter(this);
-    show_->setChecked(settings()->value(open_key, false).toBool());
+    show_->setChecked(QSettings().value(open_key, false).toBool());
     connect(show_, &QAction::toggled, this, [this](bool open) {
-        settings()->setValue(open_key, open);
+        QSettings().setValue(open_key, open);
         set_open(open);
     });
     connect(actions.enter_line_to_line, &QAction::triggered, this, [this] { ask_line_to_line(); });
@@ -70,7 +65,7 @@ ReadingRoom::ReadingRoom(Form1 &form, FormModel &model, FormHistory &history, Fo
 
 ReadingRoom::~ReadingRoom() {
     if (window_->isVisible())
-        settings()->setValue(geometry_key, window_->saveGeometry());
+        QSettings().setValue(geometry_key, window_->saveGeometry());
     delete window_;
 }
 
@@ -171,7 +166,7 @@ void ReadingRoom::refresh() {
 void ReadingRoom::set_open(bool open) {
     if (!open) {
         if (window_->isVisible())
-            settings()->setValue(geometry_key, window_->saveGeometry());
+            QSettings().setValue(geometry_key, window_->saveGeometry());
         window_->hide();
         return;
     }
@@ -187,7 +182,7 @@ void ReadingRoom::place() {
     if (std::exchange(placed_, true))
         return;
     // Where it was last; the first time, at the form's right.
-    if (!window_->restoreGeometry(settings()->value(geometry_key).toByteArray()))
+    if (!window_->restoreGeometry(QSettings().value(geometry_key).toByteArray()))
         window_->move(form_.frameGeometry().topRight() + QPoint(8, 0));
 }
 
