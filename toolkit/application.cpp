@@ -1,5 +1,6 @@
 #include "toolkit/application.h"
 
+#include "toolkit/canvas.h"
 #include "toolkit/form_window.h"
 #include "toolkit/sliced_frame.h"
 
@@ -64,10 +65,15 @@ public:
         // A field's or a button's panel lies within its rectangle. Said to the painter as a
         // clip, the raster engine strokes the panel's outline straight into the pixels
         // instead of through its general span filler, which on a tall panel also hands
-        // its rows out to worker threads: the same pixels at a fraction of the cost.
+        // its rows out to worker threads: the same pixels at a fraction of the cost. A
+        // button paints with smooth pixmap transforms on, yet the style caches its panel at
+        // the application's pixel ratio: copied onto a device of that ratio by whole pixels,
+        // smoothing changes no pixel, and without it the copy is one direct blend too.
         if (element == PE_PanelLineEdit || element == PE_PanelButtonCommand) {
             painter->save();
             painter->setClipRect(option->rect, Qt::IntersectClip);
+            if (copying_ratio(*painter) == qApp->devicePixelRatio())
+                painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             painter->restore();
             return;

@@ -5,6 +5,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPen>
 
 #include <algorithm>
@@ -48,6 +50,51 @@ bool covered_by(const DrawOp &op, const DrawOp &box) {
 // The form draws solid (0) and dotted (2) lines.
 Qt::PenStyle pen_style(int draw_style) {
     return draw_style == 2 ? Qt::DotLine : Qt::SolidLine;
+}
+
+// A circle in the painter's pen and brush. Unsmoothed, in opaque colours, on a raster device
+// at a whole ratio, every pixel of it is the pen's, the brush's or untouched: a picture of
+// it drawn once on a clear ground and copied over what lies below gives exactly the pixels
+// of drawing it there. The picture stays in the pixmap cache under its radius, ratio, pen
+// and brush, so the four diagrams' rings, dotted ones above all, are drawn once for a zoom.
+void draw_circle(QPainter &painter, QPoint centre, int r) {
+    const QPen &pen = painter.pen();
+    const QBrush &brush = painter.brush();
+    const int ratio = copying_ratio(painter);
+    const bool plain =
+        !painter.testRenderHint(QPainter::Antialiasing) && painter.opacity() == 1 &&
+        painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+        pen.style() != Qt::CustomDashLine && pen.brush().style() == Qt::SolidPattern &&
+        pen.brush().isOpaque() &&
+        (brush.style() == Qt::NoBrush || (brush.style() == Qt::SolidPattern && brush.isOpaque()));
+    if (ratio == 0 || !plain) {
+        painter.drawEllipse(centre, r, r);
+        return;
+    }
+    const int half = r + static_cast<int>(std::ceil(pen.widthF())) + 2;
+    const QString key = QStringLiteral("trivane-circle %1 %2 %3 %4 %5 %6 %7 %8")
+                            .arg(r)
+                            .arg(ratio)
+                            .arg(pen.widthF())
+                            .arg(pen.isCosmetic() ? 1 : 0)
+                            .arg(static_cast<int>(pen.style()) | static_cast<int>(pen.capStyle()) |
+                                 static_cast<int>(pen.joinStyle()))
+                            .arg(pen.color().rgba())
+                            .arg(static_cast<int>(brush.style()))
+                            .arg(brush.color().rgba());
+    QPixmap stamp;
+    if (!QPixmapCache::find(key, &stamp)) {
+        stamp = QPixmap(QSize(2 * half + 1, 2 * half + 1) * ratio);
+        stamp.setDevicePixelRatio(ratio);
+        stamp.fill(Qt::transparent);
+        QPainter p(&stamp);
+        p.setPen(pen);
+        p.setBrush(brush);
+        p.drawEllipse(QPoint(half, half), r, r);
+        p.end();
+        QPixmapCache::insert(key, stamp);
+    }
+    painter.drawPixmap(centre - QPoint(half, half), stamp);
 }
 
 } // namespace
@@ -178,7 +225,7 @@ void Canvas::paint_op(QPainter &painter, const QPalette &palette, const DrawOp &
         break;
     }
     case DrawOp::Kind::Circle:
-        painter.drawEllipse(scale.point(op.x, op.y), scale.px(op.r), scale.px(op.r));
+        draw_circle(painter, scale.point(op.x, op.y), scale.px(op.r));
         break;
     case DrawOp::Kind::Line: {
         // The start on a whole pixel, as a circle's centre is, so a phasor leaves the middle

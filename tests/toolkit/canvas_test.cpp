@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,43 @@ TEST(CanvasPaint, line_ends_keep_their_fraction_of_a_pixel) {
     c.paint(painter, toolkit::light_palette());
     painter.end();
     EXPECT_NEAR(ink_row(image, 50) - ink_row(image, 630), 0.8 * 580 / 600, 0.15);
+}
+
+// State: three filled circles of one radius, with dotted rings inside: the second filled in
+// another colour, the third dotted; pens of 1 and 3 pixels (zoom 1 and 3), ratios 1 and 2,
+// over stripes. Action: paint them onto an image, where a repeated circle is copied, and
+// replay a recording, where each is drawn. Expected: the same pixels.
+TEST(CanvasPaint, copied_circles_give_the_pixels_of_drawn_ones) {
+    Canvas c;
+    c.FillStyle = 0;
+    for (const float x : {1200.0F, 3600.0F, 6000.0F}) {
+        c.DrawStyle = x == 6000 ? 2 : 0;
+        c.FillColor = toolkit::QBColor(x == 3600 ? 14 : 15);
+        c.Circle(x, 1200, 900);
+        c.DrawStyle = 2;
+        for (const float r : {720.0F, 540.0F, 360.0F, 180.0F})
+            c.Circle(x, 1200, r);
+    }
+    for (const double zoom : {1.0, 3.0}) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QImage copied(QSize(480, 170) * zoom * ratio, QImage::Format_RGB32);
+            for (int y = 0; y < copied.height(); ++y)
+                for (int x = 0; x < copied.width(); ++x)
+                    copied.setPixel(x, y, (x / 3 + y / 5) % 2 ? 0xff4080c0 : 0xffe0c020);
+            copied.setDevicePixelRatio(ratio);
+            QImage drawn = copied;
+            QPicture recording;
+            for (QPaintDevice *device :
+                 {static_cast<QPaintDevice *>(&copied), static_cast<QPaintDevice *>(&recording)}) {
+                QPainter painter(device);
+                c.paint(painter, toolkit::light_palette(), toolkit::Scale{zoom, QPoint(3, 2)});
+            }
+            QPainter replay(&drawn);
+            recording.play(&replay);
+            replay.end();
+            EXPECT_TRUE(copied == drawn) << "zoom " << zoom << ", ratio " << ratio;
+        }
+    }
 }
 
 } // namespace painting
