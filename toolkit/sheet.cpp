@@ -77,7 +77,17 @@ void Sheet::paint_picture(QPainter &painter) const {
     const QRegion beyond = sheet.alpha() == 255 ? QRegion(geometry()) - box : QRegion(geometry());
     for (const QRect &r : beyond)
         painter.fillRect(r, form_.background());
-    painter.fillRect(box, sheet);
+    // The sheet's colour only where the drawing's first operation, a box filled opaquely,
+    // leaves bare: its inside would be painted over at once.
+    QRegion bare(box);
+    const std::vector<DrawOp> &ops = form_.canvas().display_list();
+    if (!ops.empty() && ops.front().kind == DrawOp::Kind::Box && ops.front().filled &&
+        to_qcolor(ops.front().fill_color, palette()).alpha() == 255) {
+        const int pen = form_.scale().pen_width(ops.front().width);
+        bare -= box_rect(ops.front(), form_.scale()).adjusted(pen, pen, -pen, -pen);
+    }
+    for (const QRect &r : bare)
+        painter.fillRect(r, sheet);
     form_.canvas().paint(painter, palette(), form_.scale());
 }
 

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -86,15 +87,18 @@ TEST(FormWindowRepaint, partial_repaints_across_the_drawing_match_a_fresh_render
     }
 }
 
-// State: a window with a sheet, blank and then drawn. Action: render the sheet alone over
-// magenta, at ratios 1 and 2. Expected: no magenta: the sheet paints every pixel of its
-// rectangle, the form beneath it paints none.
+// State: a window with a sheet, blank, drawn, or with only a box's outline drawn. Action:
+// render the sheet alone over magenta, at ratios 1 and 2. Expected: no magenta: the sheet
+// paints every pixel of its rectangle, the form beneath it paints none.
 TEST(FormWindowRepaint, the_sheet_paints_its_whole_rectangle) {
-    toolkit::FormWindow window(6000, 4500);
-    toolkit::Sheet *sheet = window.make_sheet(60, 60, 5940, 4440);
-    for (const bool drawn : {false, true}) {
-        if (drawn)
-            draw(window.canvas(), 4400, 1000);
+    const std::pair<const char *, std::function<void(toolkit::Canvas &)>> drawings[] = {
+        {"blank", [](toolkit::Canvas &) {}},
+        {"drawn", [](toolkit::Canvas &c) { draw(c, 4400, 1000); }},
+        {"outlined", [](toolkit::Canvas &c) { c.Box(150, 150, 5850, 4350); }}};
+    for (const auto &[name, drawing] : drawings) {
+        toolkit::FormWindow window(6000, 4500);
+        toolkit::Sheet *sheet = window.make_sheet(60, 60, 5940, 4440);
+        drawing(window.canvas());
         for (const qreal ratio : {1.0, 2.0}) {
             QImage image(sheet->size() * ratio, QImage::Format_RGB32);
             image.setDevicePixelRatio(ratio);
@@ -105,7 +109,7 @@ TEST(FormWindowRepaint, the_sheet_paints_its_whole_rectangle) {
                 for (int x = 0; x < image.width(); ++x)
                     magenta += image.pixel(x, y) == QColor(Qt::magenta).rgb() ? 1 : 0;
             }
-            EXPECT_EQ(magenta, 0) << (drawn ? "drawn" : "blank") << " at ratio " << ratio;
+            EXPECT_EQ(magenta, 0) << name << " at ratio " << ratio;
         }
     }
 }
