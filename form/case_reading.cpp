@@ -258,14 +258,13 @@ void set_rows(QList<QList<ResultCell>> &rows, const char *label, const calc::Pha
     }
 }
 
-// "none", or the word the reading window shows for it in the desktop's language.
-bool is_none(const QString &text) {
+} // namespace
+
+bool means_no_group(const QString &text) {
     return text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ||
            text.compare(QCoreApplication::translate("form::ReadingWindow", "none"),
                         Qt::CaseInsensitive) == 0;
 }
-
-} // namespace
 
 CaseReading read_case(const ReadingInput &in) {
     CaseReading r;
@@ -274,7 +273,7 @@ CaseReading read_case(const ReadingInput &in) {
     r.prefault_slot = in.prefault_slot;
     r.prefault_quantity = in.prefault_quantity;
     r.group_text = in.group.trimmed();
-    if (is_none(r.group_text))
+    if (means_no_group(r.group_text))
         r.group_text.clear();
     if (!r.group_text.isEmpty())
         r.group = calc::parse_vector_group(r.group_text.toStdString());

@@ -72,6 +72,9 @@ QStringList reading_lines(const CaseReading &reading);
 // sequence only"), or empty where there is none to say (not currents, nothing converted).
 QString verdict_text(const CaseReading &reading);
 
+// Whether a trimmed vector group text is "none", in English or in the word the reading
+// window shows for it in the desktop's language.
+bool means_no_group(const QString &text);
 // Why the group written is refused, or empty when it reads (or is none).
 QString group_problem(const calc::GroupParse &parse, const QString &text);
 // Why the chosen slot gives no superimposed set, or empty.

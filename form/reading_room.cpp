@@ -8,7 +8,6 @@
 #include "toolkit/number_text.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QPoint>
 #include <QSettings>
@@ -105,11 +104,7 @@ QString ReadingRoom::subtract(int slot) {
 
 QString ReadingRoom::transformer(const QString &group) {
     const QString text = group.trimmed();
-    // "none", or the word the group's field shows for it in the desktop's language.
-    if (text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ||
-        text.compare(QCoreApplication::translate("form::ReadingWindow", "none"),
-                     Qt::CaseInsensitive) == 0 ||
-        text.isEmpty()) {
+    if (text.isEmpty() || means_no_group(text)) {
         group_.clear();
         refresh();
         return {};
