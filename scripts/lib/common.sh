@@ -57,3 +57,14 @@ build() {
   local dir="$1"; shift
   cmake --build "$dir" --parallel "$(nproc)" "$@"
 }
+
+# stop_and_wait PID...: asks each to end, the last started first, waits up to 5 s for each
+# and kills what is left, so that whatever starts next finds them gone.
+stop_and_wait() {
+  local i pid
+  for ((i = $#; i >= 1; i--)); do kill "${!i}" 2>/dev/null || true; done
+  for pid in "$@"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+}

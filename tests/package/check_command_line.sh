@@ -109,11 +109,12 @@ start_window() {
     sleep 0.1
   done
 }
+server_answers() { "${x[@]}" xwininfo -root >/dev/null 2>&1; }
 # what_the_server_says: whether the server still runs and answers, and what it logged.
 what_the_server_says() {
   if ! kill -0 "$server" 2>/dev/null; then
     echo "the X server $d has ended"
-  elif ! "${x[@]}" xwininfo -root >/dev/null 2>&1; then
+  elif ! server_answers; then
     echo "the X server $d runs but does not answer xwininfo"
   else
     echo "the X server $d runs and answers"
@@ -122,7 +123,7 @@ what_the_server_says() {
 }
 start_window
 if [ -z "$window" ] && ! kill -0 "${pids[-1]}" 2>/dev/null && grep -qF "cannot open" \
-  "$scratch/window.err" && "${x[@]}" xwininfo -root >/dev/null 2>&1; then
+  "$scratch/window.err" && server_answers; then
   # The server answers another client: the one connection failed, not the program. Say so,
   # and try once more; a second failure fails the check.
   echo "note: the first start could not connect, the server answers; starting again:" \
